@@ -1,0 +1,134 @@
+#pragma once
+// The main window `Form1`: the borderless 532 x 181 pixel window with every control of the day
+// view, the step buttons, the search and lookup controls and the toggles of the three panels.
+// It owns the form-level state and wires each control's events to an event procedure; the
+// procedures live beside the code they drive (dayview/, navigation/, search/, panels/) and
+// call the core library for every rule of the calendar.
+
+#include "app/vb_label.h"
+#include "dayview/overflow.h"
+#include "liturgical_time/liturgical_time.h"
+#include "navigation/step_state.h"
+#include "panels/form2.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class Clock;
+class Prompter;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // `ruta` is the data directory (with its trailing separator); the clock and the prompter
+    // are the application's own or a test's.
+    Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Starts the window's life: the first run of the day view and the clock.
+    void start();
+
+    // --- Controls, by their names --------------------------------------------------------
+    VbLabel* Label1;  // weekday
+    VbLabel* Label2;  // clock
+    VbLabel* Label3;  // banner
+    VbLabel* Label4;  // year
+    VbLabel* Label5;  // motto
+    VbLabel* Label6;  // colour swatch
+    VbLabel* Label7;  // season
+    VbLabel* Label8;  // Sunday cycle
+    VbLabel* Label9;  // movable celebration / lookup answer
+    VbLabel* Label10; // celebrations-list toggle
+    VbLabel* Label11; // week of the season
+    VbLabel* Label12; // heading over Label9
+    VbLabel* Label13; // notes toggle
+    VbLabel* Label14; // celebrations line
+    VbLabel* Label15; // month name
+    VbLabel* Label16; // month back
+    VbLabel* Label17; // month forward
+    VbLabel* Label18; // day back
+    VbLabel* Label19; // day forward
+    VbLabel* Label20; // overflow mark
+    QPushButton* Command1; // close
+    QPushButton* Command2; // today
+    QPushButton* Command3; // minimise
+    QPushButton* Command4; // new search
+    QPushButton* Command5; // next search hit
+    QPushButton* Command6; // legend toggle
+    QPushButton* Command7; // celebration number and year
+    QPushButton* Command8; // Masses for the dead
+    QPushButton* Command9; // look the date up
+    QLineEdit* Text1;      // search status
+    QPlainTextEdit* Text2; // legend
+    QPlainTextEdit* Text3; // notes
+    QPlainTextEdit* Text4; // celebrations list
+    QLabel* Image2;        // picture
+
+    // --- Form-level state ------------------------------------------------------------------
+    QString Ruta;       // the data directory
+    QDate FechaVista;   // the date of the last run of the day view
+    StepState steps;    // Mes, Dia, ArchMes and the four step counts
+    liturgy::LiturgicalFields liturgical; // what Label8, Label7, Label11 and Label6 show
+    QString DatoCeleb;  // the answer typed at the number-and-year prompt
+    int PulsCeleb = 0;  // clicks on Label10
+    int PulsSiglas = 0; // presses of Command6
+    int PulsNotas = 0;  // clicks on Label13
+
+    Form2* form2() const { return form2_; }
+
+    // --- Event procedures ----------------------------------------------------------------
+    void Form_Activate();
+    void Flech();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Label10_Click();
+    void Label13_Click();
+    void Label14_MouseMove();
+    void Label16_MouseDown();
+    void Label16_MouseUp();
+    void Label17_MouseDown();
+    void Label17_MouseUp();
+    void Label18_MouseDown();
+    void Label18_MouseUp();
+    void Label19_MouseDown();
+    void Label19_MouseUp();
+    void Text2_Click();
+
+    // The width of a text in the font Label14 is drawn in, in twips.
+    double textWidthTwips(const QString& text) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void wireControls();
+    void clockTick();
+    void scheduleClockTick();
+    void showLiturgicalFields();
+    void reportFault(const QString& message);
+    // Saves an open notes panel; false when the user's text could not be written.
+    bool saveNotesOnExit();
+
+    const Clock& clock_;
+    Prompter& prompter_;
+    QTimer clockTimer_;
+    QPointer<Form2> form2_;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+};

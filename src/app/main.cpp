@@ -1,0 +1,29 @@
+// Starts the system: installs the calendar data on a first run and shows the main window.
+
+#include "app/form1.h"
+#include "app/qt_prompter.h"
+#include "platform/clock.h"
+#include "platform/data_dir.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvantel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvantel"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const QString ruta = datadir::defaultRuta();
+    const QString installFault = datadir::installIfMissing(ruta);
+
+    SystemClock clock;
+    QtPrompter prompter;
+    Form1 form(clock, ruta, prompter);
+    prompter.setParent(&form);
+    form.show();
+    if (!installFault.isEmpty())
+        prompter.tell(installFault);
+    form.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+#include "app/qt_prompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
+                     std::function<void(const QString&)> done) {
+    auto* dialog = new QInputDialog(parent_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowTitle(QApplication::applicationDisplayName());
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultAnswer);
+    dialog->move(twips / 15);
+    QObject::connect(dialog, &QInputDialog::finished, dialog,
+                     [dialog, done = std::move(done)](int result) {
+                         done(result == QDialog::Accepted ? dialog->textValue() : QString());
+                     });
+    dialog->open();
+}
+
+void QtPrompter::tell(const QString& text, std::function<void()> closed) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                                QMessageBox::Ok, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)](int) {
+        if (closed)
+            closed();
+    });
+    box->open();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The platform's prompt and message box for the window: a modal input dialog placed at a given
+// screen position and an OK message box, both opened without a nested event loop.
+
+#include "platform/prompter.h"
+
+class QWidget;
+
+class QtPrompter final : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
+             std::function<void(const QString&)> done) override;
+    void tell(const QString& text, std::function<void()> closed = {}) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,60 @@
+#include "app/vb_label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+VbLabel::VbLabel(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void VbLabel::setBoxed(bool boxed) {
+    boxed_ = boxed;
+    setContentsMargins(boxed ? 1 : 0, boxed ? 1 : 0, boxed ? 1 : 0, boxed ? 1 : 0);
+    update();
+}
+
+void VbLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!boxed_)
+        return;
+    // The single-line border is black whatever the caption's colour.
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void VbLabel::setColors(const QColor& background, const QColor& text) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+void VbLabel::setBackground(const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+}
+
+QColor VbLabel::background() const { return palette().color(QPalette::Window); }
+
+QColor VbLabel::textColor() const { return palette().color(QPalette::WindowText); }
+
+void VbLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT mouseDown();
+}
+
+void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT mouseUp();
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void VbLabel::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT mouseMoved();
+    QLabel::mouseMoveEvent(event);
+}

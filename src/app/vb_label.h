@@ -1,0 +1,34 @@
+#pragma once
+// A label of the main window: a caption with its own background and text colour, a single-line
+// border that can be switched off, and the press, release, click and pointer-move events that
+// the step buttons, toggles and the celebrations line react to.
+
+#include <QLabel>
+
+class VbLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit VbLabel(QWidget* parent = nullptr);
+
+    void setBoxed(bool boxed);
+    bool isBoxed() const { return boxed_; }
+    void setColors(const QColor& background, const QColor& text);
+    void setBackground(const QColor& background);
+    QColor background() const;
+    QColor textColor() const;
+
+Q_SIGNALS:
+    void mouseDown();
+    void mouseUp();
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool boxed_ = false;
+};

@@ -1,0 +1,123 @@
+#include "calendar_data/calendar_files.h"
+
+#include "platform/data_fault.h"
+#include "platform/text_file.h"
+
+namespace calendar {
+
+using textfile::field;
+
+namespace {
+constexpr int kCalLines = 32;
+}
+
+const QStringList& nomDia() {
+    static const QStringList names = {
+        QStringLiteral("+ Domingo"), QStringLiteral("Lunes"),   QStringLiteral("Martes"),
+        QStringLiteral("Miércoles"), QStringLiteral("Jueves"),  QStringLiteral("Viernes"),
+        QStringLiteral("Sábado")};
+    return names;
+}
+
+const QStringList& nomMes() {
+    static const QStringList names = {
+        QStringLiteral("Enero"),      QStringLiteral("Febrero"), QStringLiteral("Marzo"),
+        QStringLiteral("Abril"),      QStringLiteral("Mayo"),    QStringLiteral("Junio"),
+        QStringLiteral("Julio"),      QStringLiteral("Agosto"),  QStringLiteral("Septiembre"),
+        QStringLiteral("Octubre"),    QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
+    return names;
+}
+
+const QStringList& abrMes() {
+    static const QStringList names = {
+        QStringLiteral("ene"), QStringLiteral("feb"), QStringLiteral("mar"), QStringLiteral("abr"),
+        QStringLiteral("may"), QStringLiteral("jun"), QStringLiteral("jul"), QStringLiteral("ago"),
+        QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dic")};
+    return names;
+}
+
+QString twoDigits(int value) {
+    return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
+}
+
+QString calFile(const QString& ruta) { return ruta + QStringLiteral("cal.txt"); }
+
+QString monthFile(const QString& ruta, int month) {
+    return ruta + twoDigits(month) + QStringLiteral(".txt");
+}
+
+QString movableFile(const QString& ruta, int number) {
+    return ruta + QLatin1Char('c') + QString::number(number) + QStringLiteral(".txt");
+}
+
+QString notesFile(const QString& ruta) { return ruta + QStringLiteral("notas.txt"); }
+
+QString dominicalDigit(const QString& ruta, const QString& anio, const QString& mes) {
+    QString digit;
+    for (const QString& line : textfile::readLines(calFile(ruta), kCalLines)) {
+        if (field(line, 41, 2) != anio)
+            continue;
+        const QString afterFebruary = field(line, 47);
+        if (afterFebruary.isEmpty() || mes == QLatin1String("01") || mes == QLatin1String("02"))
+            digit = field(line, 45);
+        else
+            digit = afterFebruary;
+    }
+    return digit;
+}
+
+std::optional<int> weekdayFromCal(const QString& ruta, const QString& dia, int month,
+                                  const QString& letraDom) {
+    std::optional<int> weekday;
+    const int l = textfile::numberValue(letraDom);
+    for (const QString& line : textfile::readLines(calFile(ruta), kCalLines)) {
+        if (field(line, 1, 2) != dia)
+            continue;
+        const int d = textfile::numberValue(field(line, month * 3));
+        for (int w = 0; w <= 6; ++w) {
+            int k = w + l;
+            if (k > 7)
+                k -= 7;
+            if (k == d)
+                weekday = w;
+        }
+    }
+    return weekday;
+}
+
+QString dayLine(const QString& ruta, int month, int day) {
+    return textfile::readLine(monthFile(ruta, month), day);
+}
+
+QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
+    const QString text = field(dateLine, 4, 6);
+    const int month = abrMes().indexOf(field(text, 4, 3)) + 1;
+    bool dayOk = false;
+    const int day = field(text, 1, 2).toInt(&dayOk);
+    const QDate date(year, month, dayOk ? day : 0);
+    if (month < 1 || field(text, 3) != QLatin1String("-") || !date.isValid())
+        throw DataFault(DataFault::Kind::BadDate, path,
+                        QStringLiteral("Texto de fecha: \"%1\"").arg(dateLine));
+    return date;
+}
+
+QDate movableDate(const QString& ruta, int number, int nAnio, int year) {
+    const QString path = movableFile(ruta, number);
+    return dayMonthDate(textfile::readLine(path, nAnio + 2), year, path);
+}
+
+MovableOfDay movableOfDay(const QString& ruta, const QString& key, int nAnio) {
+    MovableOfDay found;
+    for (int n = 1; n <= kMovableFiles; ++n) {
+        const QStringList lines = textfile::readLines(movableFile(ruta, n), nAnio + 2);
+        for (const QString& line : lines) {
+            if (line == key) {
+                found.number = n;
+                found.name = lines.first();
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace calendar

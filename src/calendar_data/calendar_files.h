@@ -1,0 +1,65 @@
+#pragma once
+// Names and readers of the calendar files in the data directory `Ruta`:
+//   "cal.txt"        day letters of every date and the dominical digit of every year,
+//   "01.txt".."12.txt" one line per day of the month, ending in the day's colour letter,
+//   "c1.txt".."c20.txt" a movable celebration: its name, then its date in 2000..2016 (yy-dd-mmm).
+// Every reader reads its file afresh and throws DataFault when the file is missing or short.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace calendar {
+
+constexpr int kFirstYear = 2000;
+constexpr int kLastYear = 2016;
+constexpr int kMovableFiles = 20;
+
+// Constant tables: weekday names (0 = "+ Domingo"), month names and abbreviations (0 = January).
+const QStringList& nomDia();
+const QStringList& nomMes();
+const QStringList& abrMes();
+
+// Two-digit text of a number, with a leading zero below 10 ("05").
+QString twoDigits(int value);
+
+QString calFile(const QString& ruta);
+// "05.txt" for May.
+QString monthFile(const QString& ruta, int month);
+// "c7.txt", "c17.txt": the number's own digits, no leading zero.
+QString movableFile(const QString& ruta, int number);
+QString notesFile(const QString& ruta);
+
+// The dominical digit (`LetraDom`) of the two-digit year `anio` for the two-digit month `mes`,
+// from lines 1..32 of "cal.txt": column 45, or column 47 from March on when the year line has
+// it. A later line for the same year overrides an earlier one; an unlisted year gives "".
+QString dominicalDigit(const QString& ruta, const QString& anio, const QString& mes);
+
+// The weekday (0 = Sunday) of day `dia` (two digits) of `month` by the day letters of
+// "cal.txt" and the dominical digit; none when no day line gives a match.
+std::optional<int> weekdayFromCal(const QString& ruta, const QString& dia, int month,
+                                  const QString& letraDom);
+
+// Line `day` of the month file of `month`, unchanged.
+QString dayLine(const QString& ruta, int month, int day);
+
+// Characters 4..9 of a date line ("15-ene") read as that day of `year`. Throws DataFault
+// (BadDate) naming `path` when they do not form a date.
+QDate dayMonthDate(const QString& dateLine, int year, const QString& path);
+
+// The date of movable celebration `number` in year 2000 + `nAnio`: line nAnio + 2 of its file,
+// with its day and month read as a date of `year` (the caller's current year).
+QDate movableDate(const QString& ruta, int number, int nAnio, int year);
+
+struct MovableOfDay {
+    std::optional<int> number; // `NumMovil`: the highest file holding today's key
+    QString name;              // its name line, or empty when none
+};
+
+// The movable celebration of the day: the files c1..c20 whose lines 1..nAnio+2 hold the key
+// `key` (yy-dd-mmm) exactly; the highest number wins.
+MovableOfDay movableOfDay(const QString& ruta, const QString& key, int nAnio);
+
+} // namespace calendar

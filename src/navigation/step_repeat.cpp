@@ -1,0 +1,1 @@
+#include "navigation/step_repeat.h"

@@ -1,0 +1,3 @@
+#include "navigation/step_state.h"
+
+void StepState::reset(const QString&, int, int) {}

@@ -1,0 +1,1 @@
+#include "panels/notes_file.h"

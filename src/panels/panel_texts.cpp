@@ -1,0 +1,1 @@
+#include "panels/panel_texts.h"

@@ -1,0 +1,7 @@
+#include "platform/clock.h"
+
+#include <QDateTime>
+
+QDate SystemClock::today() const { return QDate::currentDate(); }
+
+QTime SystemClock::now() const { return QTime::currentTime(); }

@@ -1,0 +1,55 @@
+#include "platform/data_dir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace datadir {
+
+namespace {
+const QString kEmbedded = QStringLiteral(":/datos/");
+}
+
+QString withSeparator(const QString& dir) {
+    if (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\')))
+        return dir;
+    return dir + QLatin1Char('/');
+}
+
+QString defaultRuta() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
+#else
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return withSeparator(documents) +
+           QStringLiteral("virovedude 2000-2016/archivos auxiliares/virovedude/");
+#endif
+}
+
+QStringList embeddedFiles() {
+    return QDir(kEmbedded).entryList(QDir::Files, QDir::Name);
+}
+
+QString installIfMissing(const QString& ruta) {
+    QDir dir(ruta);
+    if (dir.exists())
+        return {};
+    if (!QDir().mkpath(ruta))
+        return QStringLiteral("No se pudo crear la carpeta de datos \"%1\".")
+            .arg(QDir::toNativeSeparators(ruta));
+    for (const QString& name : embeddedFiles()) {
+        const QString target = withSeparator(ruta) + name;
+        if (QFile::exists(target))
+            continue;
+        QFile source(kEmbedded + name);
+        QSaveFile out(target);
+        if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
+            out.write(source.readAll()) < 0 || !out.commit())
+            return QStringLiteral("No se pudo instalar el archivo de datos \"%1\".")
+                .arg(QDir::toNativeSeparators(target));
+    }
+    return {};
+}
+
+} // namespace datadir

@@ -1,0 +1,26 @@
+#include "platform/data_fault.h"
+
+#include <QDir>
+
+QString DataFault::message() const {
+    const QString file = QDir::toNativeSeparators(path_);
+    QString text;
+    switch (kind_) {
+    case Kind::NotFound:
+        text = QStringLiteral("No se encuentra el archivo \"%1\".").arg(file);
+        break;
+    case Kind::PastEnd:
+        text = QStringLiteral("El archivo \"%1\" es demasiado corto: se leyó más allá de su final.")
+                   .arg(file);
+        break;
+    case Kind::BadDate:
+        text = QStringLiteral("El archivo \"%1\" contiene una fecha que no es válida.").arg(file);
+        break;
+    case Kind::WriteFailed:
+        text = QStringLiteral("No se pudo escribir el archivo \"%1\".").arg(file);
+        break;
+    }
+    if (!detail_.isEmpty())
+        text += QLatin1Char('\n') + detail_;
+    return text;
+}

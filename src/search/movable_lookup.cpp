@@ -1,0 +1,1 @@
+#include "search/movable_lookup.h"

@@ -1,0 +1,1 @@
+#include "search/text_search.h"

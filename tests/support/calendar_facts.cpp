@@ -1,0 +1,130 @@
+#include "support/calendar_facts.h"
+
+namespace facts {
+
+QDate easter(int year) {
+    // Anonymous Gregorian algorithm (Meeus/Jones/Butcher).
+    const int a = year % 19, b = year / 100, c = year % 100, d = b / 4, e = b % 4;
+    const int f = (b + 8) / 25, g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int month = (h + l - 7 * m + 114) / 31, day = (h + l - 7 * m + 114) % 31 + 1;
+    return QDate(year, month, day);
+}
+
+QDate firstSundayOfAdvent(int year) {
+    // The Sunday from 27 November to 3 December.
+    QDate d(year, 11, 27);
+    while (d.dayOfWeek() != 7)
+        d = d.addDays(1);
+    return d;
+}
+
+QDate movableDate(int n, int year) {
+    const QDate e = easter(year);
+    switch (n) {
+    case 1: return QDate(year, 1, 1);
+    case 2: {
+        QDate d(year, 1, 7);
+        while (d.dayOfWeek() != 7)
+            d = d.addDays(1);
+        return d;
+    }
+    case 3: return e.addDays(-46);
+    case 4: return e.addDays(-7);
+    case 5: return e;
+    case 6: return e.addDays(49);
+    case 7: return firstSundayOfAdvent(year);
+    case 8: return QDate(year, 12, 25);
+    case 9: return QDate(year, 12, 31);
+    case 10: return e.addDays(-3);
+    case 11: return e.addDays(-2);
+    case 12: return e.addDays(42);
+    case 13: return e.addDays(53);
+    case 14: return e.addDays(56);
+    case 15: return e.addDays(63);
+    case 16: return e.addDays(68);
+    case 17: return e.addDays(69);
+    case 18: return firstSundayOfAdvent(year).addDays(-7);
+    case 20: {
+        const QDate christmas(year, 12, 25);
+        if (christmas.dayOfWeek() == 7)
+            return QDate(year, 12, 30);
+        QDate d = christmas.addDays(1);
+        while (d.dayOfWeek() != 7)
+            d = d.addDays(1);
+        return d;
+    }
+    default: return {};
+    }
+}
+
+int weekAfterPentecost(int year) {
+    const QDate pentecost = movableDate(6, year);
+    const QDate christTheKing = movableDate(18, year);
+    return 34 - static_cast<int>(pentecost.daysTo(christTheKing) / 7);
+}
+
+QString dateLine(const QDate& date) {
+    static const char* const months[] = {"ene", "feb", "mar", "abr", "may", "jun",
+                                         "jul", "ago", "sep", "oct", "nov", "dic"};
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.year() % 100, 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(months[date.month() - 1]));
+}
+
+QString listedName(int n) {
+    switch (n) {
+    case 2: return QStringLiteral("Bautismo del Señor");
+    case 3: return QStringLiteral("Ceniza");
+    case 4: return QStringLiteral("Domingo de Ramos");
+    case 6: return QStringLiteral("Pentecostés");
+    case 7: return QStringLiteral("Domingo 1º de Adviento");
+    case 12: return QStringLiteral("Ascensión");
+    case 13: return QStringLiteral("Jesucristo, Sumo y Eterno Sacerdote");
+    case 14: return QStringLiteral("La Stma. Trinidad");
+    case 15: return QStringLiteral("Stmo. Cuerpo y Sangre de Cristo");
+    case 16: return QStringLiteral("Sgdo. Corazón de Jesús");
+    case 17: return QStringLiteral("Inmaculado Corazón de la Virgen María");
+    case 18: return QStringLiteral("Cristo, Rey del Universo");
+    case 20: return QStringLiteral("La Sagrada Familia");
+    default: return {};
+    }
+}
+
+QStringList calLines() {
+    // Day letters: consecutive dates of a common year carry consecutive digits from 1 January
+    // (digit 1); 29 February carries the digit of 1 March.
+    const QDate common(2001, 1, 1);
+    QStringList lines;
+    lines << QStringLiteral("dd ene feb mar abr may jun jul ago sep oct nov dic   aa  d d");
+    for (int day = 1; day <= 31; ++day) {
+        QString line(36, QLatin1Char(' '));
+        line.replace(0, 2, QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+        for (int month = 1; month <= 12; ++month) {
+            QDate date(2001, month, day);
+            if (month == 2 && day == 29)
+                date = QDate(2001, 3, 1);
+            if (!date.isValid())
+                continue;
+            const int digit = static_cast<int>(common.daysTo(date) % 7) + 1;
+            line[month * 3 - 1] = QLatin1Char(static_cast<char>('0' + digit));
+        }
+        lines << line;
+    }
+    for (int yy = 0; yy <= 16; ++yy) {
+        const int year = 2000 + yy;
+        int sunday = 1;
+        while (QDate(year, 1, sunday).dayOfWeek() != 7)
+            ++sunday;
+        QString& line = lines[yy + 1];
+        line = line.leftJustified(40, QLatin1Char(' '));
+        line += QStringLiteral("%1  %2").arg(yy, 2, 10, QLatin1Char('0')).arg(sunday);
+        if (QDate::isLeapYear(year))
+            line += QStringLiteral(" %1").arg(sunday == 1 ? 7 : sunday - 1);
+    }
+    return lines;
+}
+
+} // namespace facts

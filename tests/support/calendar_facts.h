@@ -1,0 +1,30 @@
+#pragma once
+// Facts of the real calendar, computed here in the tests independently of the program (which
+// computes none of them): Easter by the Gregorian computus, the dates of the movable
+// celebrations as the calendar in Spain keeps them, and the day letters of "cal.txt".
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace facts {
+
+QDate easter(int year);
+QDate firstSundayOfAdvent(int year);
+
+// The date of movable celebration n (1..20, not 19) in `year`, by the calendar in Spain.
+QDate movableDate(int n, int year);
+
+// The week of Ordinary Time that begins on the Monday after Pentecost.
+int weekAfterPentecost(int year);
+
+// A date as the data files write it: "09-12-abr".
+QString dateLine(const QDate& date);
+
+// The names the window's list of movable celebrations gives (empty for 1, 5, 8..11, 19).
+QString listedName(int n);
+
+// Lines of a correct "cal.txt": a heading, the day lines 01..31, the years 00..16.
+QStringList calLines();
+
+} // namespace facts
