@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-int px(int twips) { return twips / kTwipsPerPixel; }
+int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(px(left), px(top), px(width), px(height));
@@ -38,7 +40,11 @@ void registerFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
 }
 
-QColor face() { return QPalette().color(QPalette::Button); }
+// The button-face colour of the window and of the controls that keep it.
+const QColor kFace(212, 208, 200);
+QColor face() {
+    return kFace;
+}
 
 const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
@@ -48,13 +54,18 @@ const QColor kBlack(0, 0, 0);
 } // namespace
 
 Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Ruta(std::move(ruta)),
-      clock_(clock), prompter_(prompter) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Ruta(std::move(ruta)), clock_(clock),
+      prompter_(prompter) {
     registerFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvantel"));
     setFont(windowFont(QStringLiteral("MS Sans Serif")));
     setFixedSize(532, 181);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, face());
+    p.setColor(QPalette::Button, face());
+    setPalette(p);
+    setAutoFillBackground(true);
     buildControls();
     wireControls();
     clockTimer_.setSingleShot(true);
@@ -65,8 +76,8 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    auto label = [this](VbLabel*& field, const char* name, const QString& text, int l, int t,
-                        int w, int h, const QColor& bg, const QColor& fg, bool boxed) {
+    auto label = [this](VbLabel*& field, const char* name, const QString& text, int l, int t, int w,
+                        int h, const QColor& bg, const QColor& fg, bool boxed) {
         field = new VbLabel(this);
         field->setObjectName(QLatin1String(name));
         field->setText(text);
@@ -74,8 +85,8 @@ void Form1::buildControls() {
         field->setColors(bg, fg);
         field->setBoxed(boxed);
     };
-    auto button = [this](QPushButton*& field, const char* name, const QString& text, int l,
-                         int t, int w, int h) {
+    auto button = [this](QPushButton*& field, const char* name, const QString& text, int l, int t,
+                         int w, int h) {
         field = new WrapButton(text, this);
         field->setObjectName(QLatin1String(name));
         place(field, l, t, w, h);
@@ -229,7 +240,9 @@ double Form1::textWidthTwips(const QString& text) const {
     return QFontMetricsF(Label14->font()).horizontalAdvance(text) * kTwipsPerPixel;
 }
 
-void Form1::reportFault(const QString& message) { prompter_.tell(message); }
+void Form1::reportFault(const QString& message) {
+    prompter_.tell(message);
+}
 
 void Form1::paintEvent(QPaintEvent*) {
     // The frame of the borderless window: corners (0, 0) and (7970, 2700) twips.
@@ -278,6 +291,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::Command1_Click() { close(); }
+void Form1::Command1_Click() {
+    close();
+}
 
-void Form1::Command3_Click() { showMinimized(); }
+void Form1::Command3_Click() {
+    showMinimized();
+}

@@ -22,7 +22,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -35,26 +34,26 @@ public:
     void start();
 
     // --- Controls, by their names --------------------------------------------------------
-    VbLabel* Label1;  // weekday
-    VbLabel* Label2;  // clock
-    VbLabel* Label3;  // banner
-    VbLabel* Label4;  // year
-    VbLabel* Label5;  // motto
-    VbLabel* Label6;  // colour swatch
-    VbLabel* Label7;  // season
-    VbLabel* Label8;  // Sunday cycle
-    VbLabel* Label9;  // movable celebration / lookup answer
-    VbLabel* Label10; // celebrations-list toggle
-    VbLabel* Label11; // week of the season
-    VbLabel* Label12; // heading over Label9
-    VbLabel* Label13; // notes toggle
-    VbLabel* Label14; // celebrations line
-    VbLabel* Label15; // month name
-    VbLabel* Label16; // month back
-    VbLabel* Label17; // month forward
-    VbLabel* Label18; // day back
-    VbLabel* Label19; // day forward
-    VbLabel* Label20; // overflow mark
+    VbLabel* Label1;       // weekday
+    VbLabel* Label2;       // clock
+    VbLabel* Label3;       // banner
+    VbLabel* Label4;       // year
+    VbLabel* Label5;       // motto
+    VbLabel* Label6;       // colour swatch
+    VbLabel* Label7;       // season
+    VbLabel* Label8;       // Sunday cycle
+    VbLabel* Label9;       // movable celebration / lookup answer
+    VbLabel* Label10;      // celebrations-list toggle
+    VbLabel* Label11;      // week of the season
+    VbLabel* Label12;      // heading over Label9
+    VbLabel* Label13;      // notes toggle
+    VbLabel* Label14;      // celebrations line
+    VbLabel* Label15;      // month name
+    VbLabel* Label16;      // month back
+    VbLabel* Label17;      // month forward
+    VbLabel* Label18;      // day back
+    VbLabel* Label19;      // day forward
+    VbLabel* Label20;      // overflow mark
     QPushButton* Command1; // close
     QPushButton* Command2; // today
     QPushButton* Command3; // minimise
@@ -71,14 +70,14 @@ public:
     QLabel* Image2;        // picture
 
     // --- Form-level state ------------------------------------------------------------------
-    QString Ruta;       // the data directory
-    QDate FechaVista;   // the date of the last run of the day view
-    StepState steps;    // Mes, Dia, ArchMes and the four step counts
+    QString Ruta;                         // the data directory
+    QDate FechaVista;                     // the date of the last run of the day view
+    StepState steps;                      // Mes, Dia, ArchMes and the four step counts
     liturgy::LiturgicalFields liturgical; // what Label8, Label7, Label11 and Label6 show
-    QString DatoCeleb;  // the answer typed at the number-and-year prompt
-    int PulsCeleb = 0;  // clicks on Label10
-    int PulsSiglas = 0; // presses of Command6
-    int PulsNotas = 0;  // clicks on Label13
+    QString DatoCeleb;                    // the answer typed at the number-and-year prompt
+    int PulsCeleb = 0;                    // clicks on Label10
+    int PulsSiglas = 0;                   // presses of Command6
+    int PulsNotas = 0;                    // clicks on Label13
 
     Form2* form2() const { return form2_; }
 

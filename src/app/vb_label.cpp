@@ -38,9 +38,13 @@ void VbLabel::setBackground(const QColor& background) {
     setPalette(p);
 }
 
-QColor VbLabel::background() const { return palette().color(QPalette::Window); }
+QColor VbLabel::background() const {
+    return palette().color(QPalette::Window);
+}
 
-QColor VbLabel::textColor() const { return palette().color(QPalette::WindowText); }
+QColor VbLabel::textColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void VbLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();

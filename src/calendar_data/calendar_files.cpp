@@ -12,19 +12,19 @@ constexpr int kCalLines = 32;
 }
 
 const QStringList& nomDia() {
-    static const QStringList names = {
-        QStringLiteral("+ Domingo"), QStringLiteral("Lunes"),   QStringLiteral("Martes"),
-        QStringLiteral("Miércoles"), QStringLiteral("Jueves"),  QStringLiteral("Viernes"),
-        QStringLiteral("Sábado")};
+    static const QStringList names = {QStringLiteral("+ Domingo"), QStringLiteral("Lunes"),
+                                      QStringLiteral("Martes"),    QStringLiteral("Miércoles"),
+                                      QStringLiteral("Jueves"),    QStringLiteral("Viernes"),
+                                      QStringLiteral("Sábado")};
     return names;
 }
 
 const QStringList& nomMes() {
     static const QStringList names = {
-        QStringLiteral("Enero"),      QStringLiteral("Febrero"), QStringLiteral("Marzo"),
-        QStringLiteral("Abril"),      QStringLiteral("Mayo"),    QStringLiteral("Junio"),
-        QStringLiteral("Julio"),      QStringLiteral("Agosto"),  QStringLiteral("Septiembre"),
-        QStringLiteral("Octubre"),    QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
+        QStringLiteral("Enero"),   QStringLiteral("Febrero"),   QStringLiteral("Marzo"),
+        QStringLiteral("Abril"),   QStringLiteral("Mayo"),      QStringLiteral("Junio"),
+        QStringLiteral("Julio"),   QStringLiteral("Agosto"),    QStringLiteral("Septiembre"),
+        QStringLiteral("Octubre"), QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
     return names;
 }
 
@@ -40,7 +40,9 @@ QString twoDigits(int value) {
     return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
 }
 
-QString calFile(const QString& ruta) { return ruta + QStringLiteral("cal.txt"); }
+QString calFile(const QString& ruta) {
+    return ruta + QStringLiteral("cal.txt");
+}
 
 QString monthFile(const QString& ruta, int month) {
     return ruta + twoDigits(month) + QStringLiteral(".txt");
@@ -50,7 +52,9 @@ QString movableFile(const QString& ruta, int number) {
     return ruta + QLatin1Char('c') + QString::number(number) + QStringLiteral(".txt");
 }
 
-QString notesFile(const QString& ruta) { return ruta + QStringLiteral("notas.txt"); }
+QString notesFile(const QString& ruta) {
+    return ruta + QStringLiteral("notas.txt");
+}
 
 QString dominicalDigit(const QString& ruta, const QString& anio, const QString& mes) {
     QString digit;

@@ -39,7 +39,8 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
         return v;
     }
     v.movable = QStringLiteral("No hay");
-    const QString key = v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
+    const QString key =
+        v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
     const MovableOfDay movable = movableOfDay(ruta, key, v.nAnio);
     if (movable.number) {
         v.numMovil = movable.number;

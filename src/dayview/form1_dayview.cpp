@@ -50,8 +50,8 @@ void Form1::showLiturgicalFields() {
 }
 
 void Form1::Flech() {
-    Label20->setText(overflow::markFor(Label14->text(),
-                                       [this](const QString& t) { return textWidthTwips(t); }));
+    Label20->setText(
+        overflow::markFor(Label14->text(), [this](const QString& t) { return textWidthTwips(t); }));
 }
 
 void Form1::clockTick() {

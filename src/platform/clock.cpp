@@ -2,6 +2,10 @@
 
 #include <QDateTime>
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
 
-QTime SystemClock::now() const { return QTime::currentTime(); }
+QTime SystemClock::now() const {
+    return QTime::currentTime();
+}

@@ -19,7 +19,8 @@ QString withSeparator(const QString& dir) {
 
 QString defaultRuta() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
+    return QStringLiteral(
+        "c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
 #else
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return withSeparator(documents) +

@@ -47,11 +47,17 @@ QByteArray encode(const QString& text) {
     return encoder.encode(text);
 }
 
-bool encodable(const QString& text) { return decode(encode(text)) == text; }
+bool encodable(const QString& text) {
+    return decode(encode(text)) == text;
+}
 
-QString readText(const QString& path) { return decode(readBytes(path)); }
+QString readText(const QString& path) {
+    return decode(readBytes(path));
+}
 
-QStringList readAllLines(const QString& path) { return splitLines(readText(path)); }
+QStringList readAllLines(const QString& path) {
+    return splitLines(readText(path));
+}
 
 QStringList readLines(const QString& path, int count) {
     QStringList lines = readAllLines(path);

@@ -23,29 +23,46 @@ QDate firstSundayOfAdvent(int year) {
 QDate movableDate(int n, int year) {
     const QDate e = easter(year);
     switch (n) {
-    case 1: return QDate(year, 1, 1);
+    case 1:
+        return QDate(year, 1, 1);
     case 2: {
         QDate d(year, 1, 7);
         while (d.dayOfWeek() != 7)
             d = d.addDays(1);
         return d;
     }
-    case 3: return e.addDays(-46);
-    case 4: return e.addDays(-7);
-    case 5: return e;
-    case 6: return e.addDays(49);
-    case 7: return firstSundayOfAdvent(year);
-    case 8: return QDate(year, 12, 25);
-    case 9: return QDate(year, 12, 31);
-    case 10: return e.addDays(-3);
-    case 11: return e.addDays(-2);
-    case 12: return e.addDays(42);
-    case 13: return e.addDays(53);
-    case 14: return e.addDays(56);
-    case 15: return e.addDays(63);
-    case 16: return e.addDays(68);
-    case 17: return e.addDays(69);
-    case 18: return firstSundayOfAdvent(year).addDays(-7);
+    case 3:
+        return e.addDays(-46);
+    case 4:
+        return e.addDays(-7);
+    case 5:
+        return e;
+    case 6:
+        return e.addDays(49);
+    case 7:
+        return firstSundayOfAdvent(year);
+    case 8:
+        return QDate(year, 12, 25);
+    case 9:
+        return QDate(year, 12, 31);
+    case 10:
+        return e.addDays(-3);
+    case 11:
+        return e.addDays(-2);
+    case 12:
+        return e.addDays(42);
+    case 13:
+        return e.addDays(53);
+    case 14:
+        return e.addDays(56);
+    case 15:
+        return e.addDays(63);
+    case 16:
+        return e.addDays(68);
+    case 17:
+        return e.addDays(69);
+    case 18:
+        return firstSundayOfAdvent(year).addDays(-7);
     case 20: {
         const QDate christmas(year, 12, 25);
         if (christmas.dayOfWeek() == 7)
@@ -55,7 +72,8 @@ QDate movableDate(int n, int year) {
             d = d.addDays(1);
         return d;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -76,20 +94,34 @@ QString dateLine(const QDate& date) {
 
 QString listedName(int n) {
     switch (n) {
-    case 2: return QStringLiteral("Bautismo del Señor");
-    case 3: return QStringLiteral("Ceniza");
-    case 4: return QStringLiteral("Domingo de Ramos");
-    case 6: return QStringLiteral("Pentecostés");
-    case 7: return QStringLiteral("Domingo 1º de Adviento");
-    case 12: return QStringLiteral("Ascensión");
-    case 13: return QStringLiteral("Jesucristo, Sumo y Eterno Sacerdote");
-    case 14: return QStringLiteral("La Stma. Trinidad");
-    case 15: return QStringLiteral("Stmo. Cuerpo y Sangre de Cristo");
-    case 16: return QStringLiteral("Sgdo. Corazón de Jesús");
-    case 17: return QStringLiteral("Inmaculado Corazón de la Virgen María");
-    case 18: return QStringLiteral("Cristo, Rey del Universo");
-    case 20: return QStringLiteral("La Sagrada Familia");
-    default: return {};
+    case 2:
+        return QStringLiteral("Bautismo del Señor");
+    case 3:
+        return QStringLiteral("Ceniza");
+    case 4:
+        return QStringLiteral("Domingo de Ramos");
+    case 6:
+        return QStringLiteral("Pentecostés");
+    case 7:
+        return QStringLiteral("Domingo 1º de Adviento");
+    case 12:
+        return QStringLiteral("Ascensión");
+    case 13:
+        return QStringLiteral("Jesucristo, Sumo y Eterno Sacerdote");
+    case 14:
+        return QStringLiteral("La Stma. Trinidad");
+    case 15:
+        return QStringLiteral("Stmo. Cuerpo y Sangre de Cristo");
+    case 16:
+        return QStringLiteral("Sgdo. Corazón de Jesús");
+    case 17:
+        return QStringLiteral("Inmaculado Corazón de la Virgen María");
+    case 18:
+        return QStringLiteral("Cristo, Rey del Universo");
+    case 20:
+        return QStringLiteral("La Sagrada Familia");
+    default:
+        return {};
     }
 }
 

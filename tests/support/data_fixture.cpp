@@ -7,7 +7,9 @@
 #include <QStringEncoder>
 
 namespace {
-QString monthFileName(int month) { return QStringLiteral("%1.txt").arg(month, 2, 10, QLatin1Char('0')); }
+QString monthFileName(int month) {
+    return QStringLiteral("%1.txt").arg(month, 2, 10, QLatin1Char('0'));
+}
 } // namespace
 
 void writeRaw(const QString& path, const QByteArray& bytes) {
@@ -44,7 +46,9 @@ DataFixture::DataFixture() {
     writeRaw(path(QStringLiteral("notas.txt")), {});
 }
 
-QString DataFixture::ruta() const { return dir_.path() + QLatin1Char('/'); }
+QString DataFixture::ruta() const {
+    return dir_.path() + QLatin1Char('/');
+}
 
 void DataFixture::writeLines(const QString& name, const QStringList& lines) {
     QStringEncoder encoder("windows-1252");
@@ -65,7 +69,9 @@ QStringList DataFixture::lines(const QString& name) const {
     return text.split(QStringLiteral("\r\n"));
 }
 
-void DataFixture::removeFile(const QString& name) { QFile::remove(path(name)); }
+void DataFixture::removeFile(const QString& name) {
+    QFile::remove(path(name));
+}
 
 QString DataFixture::defaultDayLine(int month, int day) {
     return QStringLiteral("Dia %1/%2").arg(day).arg(month);

@@ -1,0 +1,150 @@
+// One run of the day view for a chosen date: weekday, month, the day's line, the movable
+// celebration and the year; a year the calendar does not hold; faults in the data; and the
+// overflow test of the celebrations line.
+
+#include "dayview/day_view.h"
+#include "dayview/overflow.h"
+#include "platform/data_fault.h"
+#include "support/data_fixture.h"
+
+#include <QTest>
+
+class TstDayView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void showsTheDay_data();
+    void showsTheDay();
+    void readsOnlyTheLinesOfTheDay();
+    void yearOutsideTheCalendar();
+    void yearMissingFromCal();
+    void dataFaults_data();
+    void dataFaults();
+    void overflowMark();
+};
+
+void TstDayView::showsTheDay_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("weekday");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("movable");
+    QTest::addColumn<int>("numMovil");
+    QTest::newRow("Easter Sunday 2009") << QDate(2009, 4, 12) << "+ Domingo"
+                                        << "Abril"
+                                        << "Celebración 5" << 5;
+    QTest::newRow("Ash Wednesday 2016") << QDate(2016, 2, 10) << "Miércoles"
+                                        << "Febrero"
+                                        << "Ceniza" << 3;
+    QTest::newRow("an ordinary Tuesday") << QDate(2003, 9, 16) << "Martes"
+                                         << "Septiembre"
+                                         << "No hay" << 0;
+    QTest::newRow("Christ the King 2016") << QDate(2016, 11, 20) << "+ Domingo"
+                                          << "Noviembre"
+                                          << "Cristo, Rey del Universo" << 18;
+    QTest::newRow("31 December 2000")
+        << QDate(2000, 12, 31) << "+ Domingo"
+        << "Diciembre"
+        << "La Sagrada Familia" << 20; // c9 and c20 both: the higher wins
+}
+
+void TstDayView::showsTheDay() {
+    QFETCH(QDate, date);
+    QFETCH(QString, weekday);
+    QFETCH(QString, month);
+    QFETCH(QString, movable);
+    QFETCH(int, numMovil);
+    DataFixture data;
+    const dayview::DayView v = dayview::resolveDay(date, data.ruta());
+    QVERIFY(v.inCalendar);
+    QCOMPARE(v.weekday, std::optional<QString>(weekday));
+    QCOMPARE(v.monthName, month);
+    QCOMPARE(v.dayLine, DataFixture::defaultDayLine(date.month(), date.day()));
+    QCOMPARE(v.movable, movable);
+    QCOMPARE(v.numMovil.value_or(0), numMovil);
+    QCOMPARE(v.year, QString::number(date.year()));
+    QCOMPARE(v.nAnio, date.year() - 2000);
+    QCOMPARE(v.archMes,
+             data.ruta() + QStringLiteral("%1.txt").arg(date.month(), 2, 10, QChar('0')));
+}
+
+void TstDayView::readsOnlyTheLinesOfTheDay() {
+    DataFixture data;
+    // Day 1 needs one line of its month file, day 31 all 31.
+    data.writeLines("05.txt", {"Primero de mayo"});
+    QCOMPARE(dayview::resolveDay(QDate(2009, 5, 1), data.ruta()).dayLine,
+             QStringLiteral("Primero de mayo"));
+    QVERIFY_THROWS_EXCEPTION(DataFault, dayview::resolveDay(QDate(2009, 5, 2), data.ruta()));
+}
+
+void TstDayView::yearOutsideTheCalendar() {
+    DataFixture data;
+    const dayview::DayView v = dayview::resolveDay(QDate(2026, 12, 7), data.ruta());
+    QVERIFY(!v.inCalendar);
+    QCOMPARE(v.weekday, std::optional<QString>("Lunes"));
+    QCOMPARE(v.monthName, QStringLiteral("Diciembre"));
+    QCOMPARE(v.dayLine, DataFixture::defaultDayLine(12, 7));
+    QCOMPARE(v.year, QStringLiteral("2026"));
+    QCOMPARE(v.movable, QStringLiteral("El calendario abarca de 2000 a 2016"));
+    QCOMPARE(v.numMovil, std::nullopt);
+    // 1999 and 2017 are just outside; Sunday still carries its mark.
+    QCOMPARE(dayview::resolveDay(QDate(2017, 1, 1), data.ruta()).weekday,
+             std::optional<QString>("+ Domingo"));
+    QVERIFY(!dayview::resolveDay(QDate(1999, 12, 31), data.ruta()).inCalendar);
+}
+
+void TstDayView::yearMissingFromCal() {
+    DataFixture data;
+    QStringList lines = data.lines("cal.txt");
+    lines[10] = lines[10].left(36); // drops the year line of 2009
+    data.writeLines("cal.txt", lines);
+    const dayview::DayView v = dayview::resolveDay(QDate(2009, 4, 12), data.ruta());
+    QVERIFY(!v.inCalendar);
+    QCOMPARE(v.weekday, std::optional<QString>("+ Domingo"));
+    QVERIFY(v.movable.contains("2009"));
+}
+
+void TstDayView::dataFaults_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("lines"); // empty: the file is removed
+    QTest::addColumn<int>("kind");
+    QTest::newRow("cal.txt missing")
+        << "cal.txt" << QStringList() << int(DataFault::Kind::NotFound);
+    QTest::newRow("cal.txt short")
+        << "cal.txt" << QStringList{"01 1"} << int(DataFault::Kind::PastEnd);
+    QTest::newRow("month file missing")
+        << "04.txt" << QStringList() << int(DataFault::Kind::NotFound);
+    QTest::newRow("c17 missing") << "c17.txt" << QStringList() << int(DataFault::Kind::NotFound);
+    QTest::newRow("c20 short") << "c20.txt" << QStringList{"La Sagrada Familia", "00-31-dic"}
+                               << int(DataFault::Kind::PastEnd);
+}
+
+void TstDayView::dataFaults() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, lines);
+    QFETCH(int, kind);
+    DataFixture data;
+    if (lines.isEmpty())
+        data.removeFile(file);
+    else
+        data.writeLines(file, lines);
+    try {
+        dayview::resolveDay(QDate(2009, 4, 12), data.ruta());
+        QFAIL("the run must report the fault");
+    } catch (const DataFault& fault) {
+        QCOMPARE(int(fault.kind()), kind);
+        QVERIFY(fault.message().contains(file));
+    }
+}
+
+void TstDayView::overflowMark() {
+    QVERIFY(!overflow::overflows(4935.0));
+    QVERIFY(!overflow::overflows(4935.0001)); // the same in single precision
+    QVERIFY(overflow::overflows(4936.0));
+    QVERIFY(!overflow::overflows(0.0));
+    const auto width = [](const QString& text) { return text.size() * 100.0; };
+    QVERIFY(!overflow::markFor(QString(50, 'x'), width).isEmpty());
+    QVERIFY(overflow::markFor(QString(49, 'x'), width).isEmpty());
+    QVERIFY(overflow::markFor(QString(), width).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TstDayView)
+#include "tst_day_view.moc"

@@ -1,0 +1,118 @@
+// Reading the data files: Windows-1252 lines with CR LF or LF ends, fields past the end of a
+// short line, the faults that name their file, and numbers read and written as the files and
+// the window need them.
+
+#include "platform/data_fault.h"
+#include "platform/text_file.h"
+#include "support/data_fixture.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstTextFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsLinesWhateverTheLineEnd_data();
+    void readsLinesWhateverTheLineEnd();
+    void decodesWindows1252();
+    void faultsNameTheFile();
+    void fieldPastTheEndIsEmpty();
+    void numberValue_data();
+    void numberValue();
+    void blankNumber();
+    void encodable();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TstTextFile::readsLinesWhateverTheLineEnd_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("uno\r\ndos\r\n") << QStringList{"uno", "dos"};
+    QTest::newRow("bare LF") << QByteArray("uno\ndos\n") << QStringList{"uno", "dos"};
+    QTest::newRow("last line unterminated")
+        << QByteArray("uno\r\ndos") << QStringList{"uno", "dos"};
+    QTest::newRow("empty lines kept")
+        << QByteArray("\r\n\r\ntres\r\n") << QStringList{"", "", "tres"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TstTextFile::readsLinesWhateverTheLineEnd() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const QString path = dir_.filePath(QStringLiteral("f.txt"));
+    writeRaw(path, bytes);
+    QCOMPARE(textfile::readAllLines(path), lines);
+    QCOMPARE(textfile::readLines(path, int(lines.size())), lines);
+    if (!lines.isEmpty())
+        QCOMPARE(textfile::readLine(path, 1), lines.first());
+}
+
+void TstTextFile::decodesWindows1252() {
+    const QString path = dir_.filePath(QStringLiteral("cp.txt"));
+    // "Señor", a bullet (0x95), "Nº" and "á" as the code page writes them.
+    writeRaw(path, QByteArray("Se\xF1or \x95 N\xBA \xE1\r\n"));
+    QCOMPARE(textfile::readLine(path, 1), QStringLiteral("Señor \u2022 Nº á"));
+    QCOMPARE(textfile::encode(QStringLiteral("Señor \u2022")), QByteArray("Se\xF1or \x95"));
+}
+
+void TstTextFile::faultsNameTheFile() {
+    const QString path = dir_.filePath(QStringLiteral("corto.txt"));
+    writeRaw(path, "uno\r\ndos\r\n");
+    try {
+        textfile::readLines(path, 3);
+        QFAIL("a short file must fault");
+    } catch (const DataFault& fault) {
+        QCOMPARE(fault.kind(), DataFault::Kind::PastEnd);
+        QVERIFY(fault.message().contains(QStringLiteral("corto.txt")));
+    }
+    try {
+        textfile::readLine(dir_.filePath(QStringLiteral("falta.txt")), 1);
+        QFAIL("a missing file must fault");
+    } catch (const DataFault& fault) {
+        QCOMPARE(fault.kind(), DataFault::Kind::NotFound);
+        QVERIFY(fault.message().contains(QStringLiteral("falta.txt")));
+        QVERIFY(fault.message().startsWith(QStringLiteral("No se encuentra")));
+    }
+}
+
+void TstTextFile::fieldPastTheEndIsEmpty() {
+    QCOMPARE(textfile::field(QStringLiteral("09-12-abr"), 4, 6), QStringLiteral("12-abr"));
+    QCOMPARE(textfile::field(QStringLiteral("abc"), 3, 5), QStringLiteral("c"));
+    QCOMPARE(textfile::field(QStringLiteral("abc"), 4), QString());
+    QCOMPARE(textfile::field(QString(), 1), QString());
+}
+
+void TstTextFile::numberValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("digits") << "10" << 10;
+    QTest::newRow("leading blanks") << "  7" << 7;
+    QTest::newRow("stops at a letter") << "12abc" << 12;
+    QTest::newRow("stops at a slash") << "6/" << 6;
+    QTest::newRow("negative") << "-5" << -5;
+    QTest::newRow("no digits") << "ab" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TstTextFile::numberValue() {
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(textfile::numberValue(text), value);
+}
+
+void TstTextFile::blankNumber() {
+    QCOMPARE(textfile::blankNumber(10), QStringLiteral(" 10"));
+    QCOMPARE(textfile::blankNumber(0), QStringLiteral(" 0"));
+    QCOMPARE(textfile::blankNumber(-3), QStringLiteral("-3"));
+}
+
+void TstTextFile::encodable() {
+    QVERIFY(textfile::encodable(QStringLiteral("Año • Nº «»€")));
+    QVERIFY(!textfile::encodable(QStringLiteral("Ω")));
+    QVERIFY(!textfile::encodable(QStringLiteral("\u2192")));
+}
+
+QTEST_GUILESS_MAIN(TstTextFile)
+#include "tst_text_file.moc"
