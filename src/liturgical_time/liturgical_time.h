@@ -30,7 +30,11 @@ struct LiturgicalDay {
     QString dayLine; // today's line of the month file
 };
 
-// Updates `fields` for the day. Throws DataFault on a missing or short file or a bad date.
+// Updates `fields` for the day: the cycle always; the season, week and default colour from every
+// season row that matches (a later row overwrites an earlier one, and with no match they keep
+// what they showed); then the colour rules, which take the colour letter from `dayLine`.
+// Throws DataFault on a missing or short file or a bad date, and then leaves `fields` as they
+// were.
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields);
 
 } // namespace liturgy

@@ -1,0 +1,62 @@
+#include "liturgical_time/liturgical_colour.h"
+
+#include "liturgical_time/liturgical_time.h"
+
+#include <array>
+
+namespace liturgy {
+
+namespace {
+const QString kSunday = QStringLiteral("+ Domingo");
+
+constexpr std::array<char16_t, 6> kLetters = {u'b', u'B', u'r', u'R', u'M', u'A'};
+using LetterColours = std::array<std::optional<Rgb>, kLetters.size()>;
+constexpr std::optional<Rgb> kNone;
+
+// The colour-letter table, one row per case, the columns in the order of kLetters.
+constexpr LetterColours kOutsideLentWeekday = {kWhite, kWhite, kRed, kRed, kPurple, kWhite};
+constexpr LetterColours kOutsideLentSunday = {kNone, kWhite, kNone, kRed, kPurple, kNone};
+constexpr LetterColours kLentWeekday = {kNone, kWhite, kNone, kRed, kNone, kWhite};
+constexpr LetterColours kLentSunday = {kNone, kNone, kNone, kNone, kNone, kNone};
+} // namespace
+
+QChar colourLetter(const QString& dayLine) {
+    return dayLine.isEmpty() ? QChar() : dayLine.back();
+}
+
+std::optional<Rgb> letterColour(QChar letter, bool lent, bool sunday) {
+    const LetterColours& row = lent ? (sunday ? kLentSunday : kLentWeekday)
+                                    : (sunday ? kOutsideLentSunday : kOutsideLentWeekday);
+    for (std::size_t i = 0; i < kLetters.size(); ++i) {
+        if (letter.unicode() == kLetters[i])
+            return row[i];
+    }
+    return std::nullopt;
+}
+
+void applyColourRules(const LiturgicalDay& day, LiturgicalFields& fields) {
+    const bool sunday = day.weekday == kSunday;
+
+    // Movable solemnities: Jesucristo Sumo y Eterno Sacerdote .. Cristo Rey (files 13..18).
+    if (day.numMovil && *day.numMovil >= 13 && *day.numMovil <= 18)
+        fields.colour = kWhite;
+
+    const bool lent = fields.season == QLatin1String("Cuaresma");
+    if (const auto colour = letterColour(colourLetter(day.dayLine), lent, sunday))
+        fields.colour = *colour;
+
+    if (fields.season == QLatin1String("Sema. Santa")) {
+        fields.colour = kPurple;
+        if (sunday)
+            fields.colour = kRed;
+        if (day.weekday == QLatin1String("Jueves"))
+            fields.colour = kWhite;
+        if (day.weekday == QLatin1String("Viernes"))
+            fields.colour = kRed;
+    }
+
+    if (fields.week == QLatin1String("Semana 1") && fields.season == QLatin1String("T.Pascual"))
+        fields.colour = kWhite;
+}
+
+} // namespace liturgy

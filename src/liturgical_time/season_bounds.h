@@ -1,0 +1,35 @@
+#pragma once
+// The boundaries of this year's seasons and the Sunday cycle. The opening dates of the eight
+// seasons come from the movable-celebration files c1..c9 of the data directory: `Desde` of
+// season s is the day before the date of c‹s›, `Hasta` the day before the date of c‹s+1›, both
+// read as dates of the current year. The cycle letter of Label8 changes on the date of c7, the
+// first Sunday of Advent.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace liturgy {
+
+constexpr int kSeasons = 8;
+
+// The row of `Desde` and `Hasta` for today's year; indexed by season number 1..8 (0 unused).
+struct SeasonBounds {
+    std::array<QDate, kSeasons + 1> desde;
+    std::array<QDate, kSeasons + 1> hasta;
+};
+
+// Reads line nAnio + 2 of c1..c9 and fills the row. Throws DataFault when a file is missing or
+// short, or its date does not convert to a date of `year`.
+SeasonBounds readSeasonBounds(const QString& ruta, int nAnio, int year);
+
+// `LetraCiclo`: "B", "C", "A", "B".
+const QStringList& letraCiclo();
+
+// The caption of Label8 for `today` (nAnio 0..16): "Ciclo " and the year's letter up to the eve
+// of the first Sunday of Advent, the next letter from that Sunday on.
+QString cycleText(const SeasonBounds& bounds, int nAnio, const QDate& today);
+
+} // namespace liturgy

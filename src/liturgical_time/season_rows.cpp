@@ -1,0 +1,72 @@
+#include "liturgical_time/season_rows.h"
+
+#include "calendar_data/calendar_files.h"
+#include "liturgical_time/liturgical_colour.h"
+#include "platform/text_file.h"
+
+#include <array>
+
+namespace liturgy {
+
+namespace {
+constexpr int kAfterPentecost = 6;
+constexpr int kPentecostWeekFile = 19;
+
+// The Julian day of the Sunday on or before `date`.
+qint64 sundayOnOrBefore(const QDate& date) {
+    return date.toJulianDay() - date.dayOfWeek() % 7;
+}
+} // namespace
+
+const SeasonRow& seasonRow(int s) {
+    // Rows 2 and 6 start the day after their opening date (the Baptism of the Lord,
+    // Pentecost); rows 1, 5 and 8 reach one day past their closing date.
+    static const std::array<SeasonRow, kSeasons> rows = {{
+        {QStringLiteral("Navidad"), kWhite, 0, -2},
+        {QStringLiteral("T.Ordinario"), kGreen, 1, 0},
+        {QStringLiteral("Cuaresma"), kPurple, 0, 0},
+        {QStringLiteral("Sema. Santa"), kPurple, 0, 0},
+        {QStringLiteral("T.Pascual"), kWhite, 0, -2},
+        {QStringLiteral("T.Ordinario"), kGreen, 1, 0},
+        {QStringLiteral("Adviento"), kPurple, 0, 0},
+        {QStringLiteral("Navidad"), kWhite, 0, -2},
+    }};
+    return rows.at(static_cast<std::size_t>(s - 1));
+}
+
+bool rowMatches(int s, const SeasonBounds& bounds, const QDate& today) {
+    const SeasonRow& row = seasonRow(s);
+    const qint64 a = bounds.desde[s].daysTo(today);
+    const qint64 b = today.daysTo(bounds.hasta[s]);
+    return a > row.minA && b >= row.minB;
+}
+
+int sundaysCrossed(const QDate& from, const QDate& to) {
+    return static_cast<int>((sundayOnOrBefore(to) - sundayOnOrBefore(from)) / 7);
+}
+
+int weekAfterPentecost(const QString& ruta, int nAnio) {
+    const QString line =
+        textfile::readLine(calendar::movableFile(ruta, kPentecostWeekFile), nAnio + 2);
+    return textfile::numberValue(textfile::field(line, 4, 2));
+}
+
+QString weekText(int s, const SeasonBounds& bounds, const QDate& today, const QString& ruta,
+                 int nAnio) {
+    const int count = sundaysCrossed(bounds.desde[s], today);
+    const QString nSemana = QString::number(count);
+    QString text;
+    if (s == kAfterPentecost) {
+        const QString semanaTO = textfile::blankNumber(count - 1 + weekAfterPentecost(ruta, nAnio));
+        text = QStringLiteral("Semana ") + semanaTO;
+    } else {
+        text = QStringLiteral("Semana ") + nSemana;
+    }
+    const QString& nomTiempo = seasonRow(s).nomTiempo;
+    if (nSemana == QLatin1String("0") || nomTiempo == QLatin1String("Navidad") ||
+        nomTiempo == QLatin1String("Sema. Santa"))
+        text.clear();
+    return text;
+}
+
+} // namespace liturgy

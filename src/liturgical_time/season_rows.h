@@ -1,0 +1,41 @@
+#pragma once
+// The eight season rows of the year and the week of the season. Each row opens the day after
+// its `Desde` and closes by its `Hasta` with thresholds of its own; the rows are tested in
+// order and a later matching row overwrites an earlier one. The week counts the Sundays since
+// the row's `Desde`; after Pentecost (row 6) it is shifted by the week number of "c19.txt".
+
+#include "liturgical_time/season_bounds.h"
+#include "platform/rgb.h"
+
+#include <QDate>
+#include <QString>
+
+namespace liturgy {
+
+struct SeasonRow {
+    QString nomTiempo; // the caption of Label7
+    Rgb colour;        // the season's default colour (ColorR, ColorG, ColorB)
+    int minA;          // the row matches when today - Desde > minA
+    int minB;          // and Hasta - today >= minB
+};
+
+// Row s, 1..8.
+const SeasonRow& seasonRow(int s);
+
+// Whether today lies in row s of this year's bounds.
+bool rowMatches(int s, const SeasonBounds& bounds, const QDate& today);
+
+// The Sundays after `from` up to and including `to` (negative when `to` is earlier).
+int sundaysCrossed(const QDate& from, const QDate& to);
+
+// The week of Ordinary Time that begins on the day after Pentecost: columns 4-5 of line
+// nAnio + 2 of "c19.txt" read as a number. Throws DataFault when the file is missing or short.
+int weekAfterPentecost(const QString& ruta, int nAnio);
+
+// The caption of Label11 for row s: "Semana " and the count of Sundays; for row 6 the count
+// shifted by the week number of "c19.txt" and written with a leading blank. Empty for a count
+// of 0, in Christmas time and in Holy Week. Reads "c19.txt" for row 6 only.
+QString weekText(int s, const SeasonBounds& bounds, const QDate& today, const QString& ruta,
+                 int nAnio);
+
+} // namespace liturgy
