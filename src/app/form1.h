@@ -8,8 +8,10 @@
 #include "app/vb_label.h"
 #include "dayview/overflow.h"
 #include "liturgical_time/liturgical_time.h"
+#include "navigation/step_repeat.h"
 #include "navigation/step_state.h"
 #include "panels/form2.h"
+#include "search/text_search.h"
 
 #include <QDate>
 #include <QPointer>
@@ -79,6 +81,10 @@ public:
     int PulsSiglas = 0;                   // presses of Command6
     int PulsNotas = 0;                    // clicks on Label13
 
+    // --- Step buttons and text search (navigation/, search/) ---------------------------------
+    StepRepeat stepRepeat;      // the auto-repeat of a held step label and its flag `Suelto`
+    search::TextSearch busqueda; // TextoBusca, MesBusca, NumHallados, UltHallado
+
     Form2* form2() const { return form2_; }
 
     // --- Event procedures ----------------------------------------------------------------
@@ -123,6 +129,14 @@ private:
     void reportFault(const QString& message);
     // Saves an open notes panel; false when the user's text could not be written.
     bool saveNotesOnExit();
+
+    // --- Step buttons and text search (navigation/, search/) ---------------------------------
+    using Step = StepState::Shown (StepState::*)();
+    void pressStep(VbLabel* label, Step step);
+    void releaseStep(VbLabel* label);
+    void makeStep(Step step);
+    void startSearch(const QString& answer);
+    void searchPass();
 
     const Clock& clock_;
     Prompter& prompter_;
