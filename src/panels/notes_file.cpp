@@ -1,1 +1,128 @@
 #include "panels/notes_file.h"
+
+#include "platform/data_fault.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace notes {
+
+namespace {
+
+const QChar kLf = QLatin1Char('\n');
+const QChar kCr = QLatin1Char('\r');
+
+QString fileName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString textFromBytes(const QByteArray& bytes) {
+    QString text = textfile::decode(bytes);
+    text.replace(QStringLiteral("\r\n"), QString(kLf));
+    text.replace(kCr, kLf);
+    if (text.endsWith(kLf))
+        text.chop(1);
+    return text;
+}
+
+QByteArray bytesFromText(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QString(kLf));
+    lines.replace(kCr, kLf);
+    lines.replace(kLf, QStringLiteral("\r\n"));
+    return textfile::encode(lines + QStringLiteral("\r\n"));
+}
+
+QString textFromBox(const QString& raw) {
+    QString text = raw;
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+        case 0xFDD0: // the document's frame marks
+        case 0xFDD1:
+            c = kLf;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+NotesRead readNotes(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return {NotesRead::State::Missing, {}};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {NotesRead::State::Unreadable, {}};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {NotesRead::State::Unreadable, {}};
+    return {NotesRead::State::Read, textFromBytes(bytes)};
+}
+
+bool needsWrite(const QString& path, bool edited) {
+    return edited || !QFileInfo::exists(path);
+}
+
+void writeNotes(const QString& path, const QString& text) {
+    const QString kept = QStringLiteral("Las notas siguen abiertas con su texto y el archivo "
+                                        "anterior no se ha modificado.");
+    if (!textfile::encodable(text))
+        throw DataFault(DataFault::Kind::WriteFailed, path,
+                        QStringLiteral("Las notas tienen caracteres que el archivo no puede "
+                                       "guardar: ") +
+                            refusedText(text, refusedCharacters(text)) + QLatin1Char('\n') + kept);
+    QSaveFile file(path);
+    const QByteArray bytes = bytesFromText(text);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw DataFault(DataFault::Kind::WriteFailed, path, kept);
+}
+
+QList<Refused> refusedCharacters(const QString& text) {
+    QList<Refused> refused;
+    if (textfile::encodable(text))
+        return refused;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        if (!textfile::encodable(text.mid(i, length)))
+            refused.append({i, length});
+        i += length;
+    }
+    return refused;
+}
+
+QString refusedText(const QString& text, const QList<Refused>& refused) {
+    QStringList seen;
+    for (const Refused& r : refused) {
+        const QString character = text.mid(r.position, r.length);
+        if (!seen.contains(character))
+            seen.append(character);
+    }
+    return seen.join(QLatin1Char(' '));
+}
+
+QString unreadableMessage(const QString& path) {
+    return QStringLiteral("No se puede leer el archivo \"%1\". Las notas no se abren, para no "
+                          "sustituir su contenido.")
+        .arg(fileName(path));
+}
+
+QString refusedMessage(const QString& characters, const QString& path) {
+    return QStringLiteral("Estos caracteres no se pueden guardar en el archivo \"%1\" y no se han "
+                          "añadido a las notas: %2")
+        .arg(fileName(path), characters);
+}
+
+} // namespace notes
