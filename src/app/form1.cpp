@@ -2,6 +2,7 @@
 
 #include "app/wrap_button.h"
 #include "panels/form2.h"
+#include "panels/panel_texts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 
@@ -118,6 +119,7 @@ void Form1::buildControls() {
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text2->setReadOnly(true);
+    Text2->setPlainText(panels::legendText());
     {
         QPalette p = Text2->palette();
         p.setColor(QPalette::Base, face());

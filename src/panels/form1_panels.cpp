@@ -1,9 +1,174 @@
-// The three reference panels: the abbreviations legend, the notes and the Masses for the dead.
+// The three reference panels of the main window: the abbreviations legend (`Command6`,
+// `Text2`), the notes panel (`Label13`, `Text3`, "notas.txt") and the Masses for the dead table
+// (`Command8`, `Form2`). The notes are read and written through the notes file unit; the box only
+// shows them, and refuses characters the file cannot hold as they come in.
 
 #include "app/form1.h"
+#include "calendar_data/calendar_files.h"
+#include "panels/notes_file.h"
+#include "platform/data_fault.h"
 
-void Form1::Command6_Click() {}
-void Form1::Command8_Click() {}
-void Form1::Label13_Click() {}
-void Form1::Text2_Click() {}
-bool Form1::saveNotesOnExit() { return true; }
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QColor kOffGrey(190, 190, 190);
+const QColor kLegendButton(250, 175, 0);
+const QColor kLegendPaper(250, 250, 240);
+const QColor kNotesOpen(0, 200, 250);
+const QColor kForm2Open(150, 0, 150);
+
+// 2000 x 1000 twips at 15 twips to the pixel.
+constexpr QSize kNotesOpenSize(2000 / 15, 1000 / 15);
+
+// Name of the object that holds the notes panel's connections, made at its first opening.
+const QString kNotesWatch = QStringLiteral("notesWatch");
+
+void setButtonColour(QPushButton* button, const QColor& colour) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, colour);
+    button->setPalette(p);
+}
+
+void setBoxColours(QPlainTextEdit* box, const QColor& background, const QColor& text) {
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, background);
+    p.setColor(QPalette::Text, text);
+    box->setPalette(p);
+}
+
+QString boxText(const QPlainTextEdit* box) {
+    return notes::textFromBox(box->document()->toRawText());
+}
+
+// Takes out of the box every character the notes file cannot hold; returns them, each once.
+QString removeRefused(QPlainTextEdit* box) {
+    const QString raw = box->document()->toRawText();
+    const QList<notes::Refused> refused = notes::refusedCharacters(raw);
+    if (refused.isEmpty())
+        return {};
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    for (auto it = refused.crbegin(); it != refused.crend(); ++it) {
+        cursor.setPosition(static_cast<int>(it->position));
+        cursor.setPosition(static_cast<int>(it->position + it->length), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    return notes::refusedText(raw, refused);
+}
+
+} // namespace
+
+// --- Abbreviations legend ------------------------------------------------------------------
+
+void Form1::Command6_Click() {
+    ++PulsSiglas;
+    if (PulsSiglas % 2 == 1) {
+        setButtonColour(Command6, kLegendButton);
+        Command6->setText(QStringLiteral("Ocultar"));
+        setBoxColours(Text2, kLegendPaper, Qt::black);
+    } else {
+        setButtonColour(Command6, kOffGrey);
+        Command6->setText(QStringLiteral("Siglas"));
+        setBoxColours(Text2, kOffGrey, kOffGrey);
+    }
+}
+
+void Form1::Text2_Click() {
+    Command6->setFocus();
+}
+
+// --- Notes panel -----------------------------------------------------------------------------
+
+void Form1::Label13_Click() {
+    const QString path = calendar::notesFile(Ruta);
+    if (PulsNotas % 2 == 0) {
+        // Opening: a file that is there but cannot be read leaves the panel closed, so that
+        // closing it could never write an empty text over the user's notes.
+        const notes::NotesRead read = notes::readNotes(path);
+        if (read.state == notes::NotesRead::State::Unreadable) {
+            reportFault(notes::unreadableMessage(path));
+            return;
+        }
+        if (!findChild<QObject*>(kNotesWatch, Qt::FindDirectChildrenOnly)) {
+            auto* watch = new QObject(this);
+            watch->setObjectName(kNotesWatch);
+            // Checked once the edit is complete: the document cannot be changed from inside
+            // its own change notification.
+            connect(
+                Text3->document(), &QTextDocument::contentsChanged, watch,
+                [this] {
+                    const QString refused = removeRefused(Text3);
+                    if (!refused.isEmpty())
+                        reportFault(notes::refusedMessage(refused, calendar::notesFile(Ruta)));
+                },
+                Qt::QueuedConnection);
+            // The end of the program or of the session saves an open panel as closing it would.
+            connect(qApp, &QCoreApplication::aboutToQuit, watch, [this] { saveNotesOnExit(); });
+            connect(qGuiApp, &QGuiApplication::commitDataRequest, watch,
+                    [this](QSessionManager& manager) {
+                        if (!saveNotesOnExit() && manager.allowsInteraction())
+                            manager.cancel();
+                    });
+        }
+        ++PulsNotas;
+        Label13->setBackground(kNotesOpen);
+        Label13->setText(QStringLiteral("Cerrar"));
+        Text3->setPlainText(read.text);
+        Text3->document()->setModified(false);
+        Text3->resize(kNotesOpenSize);
+        Text3->show();
+        return;
+    }
+    // Closing: the panel closes only once its text is safe in the file.
+    if (!saveNotesOnExit())
+        return;
+    ++PulsNotas;
+    Label13->setBackground(kOffGrey);
+    Label13->setText(QStringLiteral("Notas"));
+    Text3->hide();
+}
+
+bool Form1::saveNotesOnExit() {
+    if (PulsNotas % 2 == 0)
+        return true;
+    const QString path = calendar::notesFile(Ruta);
+    const QString refused = removeRefused(Text3);
+    if (!refused.isEmpty())
+        reportFault(notes::refusedMessage(refused, path));
+    if (!notes::needsWrite(path, Text3->document()->isModified()))
+        return true;
+    try {
+        notes::writeNotes(path, boxText(Text3));
+    } catch (const DataFault& fault) {
+        reportFault(fault.message());
+        return false;
+    }
+    Text3->document()->setModified(false);
+    return true;
+}
+
+// --- Masses for the dead ---------------------------------------------------------------------
+
+void Form1::Command8_Click() {
+    setButtonColour(Command8, kForm2Open);
+    Command8->setText(QStringLiteral("Misa Difuntos"));
+    if (!form2_) {
+        form2_ = new Form2(this);
+        connect(form2_, &Form2::unloaded, this, [this] {
+            // The closed window is on its way out; the next press builds a new one.
+            form2_.clear();
+            setButtonColour(Command8, kOffGrey);
+            Form_Activate();
+        });
+        // Beside the main window, on its right.
+        form2_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    form2_->show();
+}

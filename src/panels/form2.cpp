@@ -1,3 +1,48 @@
 #include "panels/form2.h"
 
-Form2::Form2(QWidget* parent) : QWidget(parent) {}
+#include "panels/panel_texts.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
+namespace {
+
+// 3975 x 4095 twips at 15 twips to the pixel.
+constexpr QSize kClientSize(265, 273);
+
+} // namespace
+
+Form2::Form2(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Clases de Misas de Difuntos : Permisividad"));
+    setFixedSize(kClientSize);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(QRect(QPoint(0, 0), kClientSize));
+    // "Arial" 8.25 point: 11 pixels at the usual screen density.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    Text1->setFont(font);
+    QPalette p = Text1->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    Text1->setPalette(p);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setWordWrapMode(QTextOption::WordWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setPlainText(panels::deadMassText());
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form2::Form_Unload() {
+    Q_EMIT unloaded();
+}
