@@ -1,0 +1,216 @@
+// The terminal command orvantel-dia as a user or a script sees it: its arguments, its exit status,
+// its messages and the rows it prints, run as a separate process on a temporary data folder.
+
+#include "support/data_fixture.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs orvantel-dia; the token DATOS in `args` stands for the data folder.
+Outcome runDia(const QStringList& args, const QString& datos = {}) {
+    QStringList real = args;
+    real.replaceInStrings(QStringLiteral("DATOS"), datos);
+    QProcess process;
+    process.start(QStringLiteral(ORVANTEL_DIA), real);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString header =
+    QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor");
+
+} // namespace
+
+class TestOrvantelDia : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Arguments.
+    void badArgumentsExitWith2_data();
+    void badArgumentsExitWith2();
+    void helpDescribesTheCommand();
+
+    // Faults in the data.
+    void dataFaultExitsWith1NamingTheFile_data();
+    void dataFaultExitsWith1NamingTheFile();
+
+    // What it prints.
+    void rangePrintsHeaderAndOneRowPerDay_data();
+    void rangePrintsHeaderAndOneRowPerDay();
+    void oneDayPrintsOneFieldPerLine();
+    void everyDayOfTheCalendar();
+};
+
+void TestOrvantelDia::badArgumentsExitWith2_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("says");
+
+    const QString d = QStringLiteral("--datos");
+    QTest::newRow("unknown option") << QStringList{d, "DATOS", "--dia"} << "Opción desconocida";
+    QTest::newRow("date not AAAA-MM-DD") << QStringList{d, "DATOS", "2009-4-5"} << "AAAA-MM-DD";
+    QTest::newRow("no 29 February in 2009")
+        << QStringList{d, "DATOS", "2009-02-29"} << "2009-02-29";
+    QTest::newRow("before 2000") << QStringList{d, "DATOS", "1999-12-31"} << "2000 a 2016";
+    QTest::newRow("after 2016") << QStringList{d, "DATOS", "2017-01-01"} << "2000 a 2016";
+    QTest::newRow("range ends after 2016")
+        << QStringList{d, "DATOS", "--desde", "2016-12-31", "--hasta", "2017-01-01"}
+        << "2017-01-01";
+    QTest::newRow("--desde alone") << QStringList{d, "DATOS", "--desde", "2009-01-01"} << "--hasta";
+    QTest::newRow("--hasta without a value") << QStringList{d, "DATOS", "--hasta"} << "--hasta";
+    QTest::newRow("range backwards")
+        << QStringList{d, "DATOS", "--desde", "2009-01-02", "--hasta", "2009-01-01"} << "posterior";
+    QTest::newRow("two dates") << QStringList{d, "DATOS", "2009-01-01", "2009-01-02"}
+                               << "2009-01-02";
+    QTest::newRow("date and range")
+        << QStringList{d, "DATOS", "2009-01-01", "--desde", "2009-01-01", "--hasta", "2009-01-02"}
+        << "no ambos";
+    QTest::newRow("--datos without a value") << QStringList{"2009-01-01", d} << "--datos";
+}
+
+void TestOrvantelDia::badArgumentsExitWith2() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    DataFixture data;
+    const Outcome outcome = runDia(args, data.ruta());
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QString());
+    QVERIFY2(outcome.err.contains(says), qPrintable(outcome.err));
+    QVERIFY2(outcome.err.contains(QStringLiteral("--help")), qPrintable(outcome.err));
+}
+
+void TestOrvantelDia::helpDescribesTheCommand() {
+    const Outcome outcome = runDia({QStringLiteral("--help")});
+    QCOMPARE(outcome.exitCode, 0);
+    for (const char* part :
+         {"--desde", "--hasta", "--datos", "AAAA-MM-DD", "semana", "color", "Estado de salida"})
+        QVERIFY2(outcome.out.contains(QLatin1String(part)), part);
+}
+
+void TestOrvantelDia::dataFaultExitsWith1NamingTheFile_data() {
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("rowsBefore"); // rows printed before the faulty day
+    QTest::addColumn<QString>("faultyDay");
+
+    QTest::newRow("season boundary file missing")
+        << "c7.txt" << QStringList{"--datos", "DATOS", "2009-04-05"} << 0 << "2009-04-05";
+    QTest::newRow("month file missing")
+        << "04.txt" << QStringList{"--datos", "DATOS", "2009-04-05"} << 0 << "2009-04-05";
+    QTest::newRow("day view file missing")
+        << "cal.txt" << QStringList{"--datos", "DATOS", "2009-04-05"} << 0 << "2009-04-05";
+    QTest::newRow("range stops at the first faulty day")
+        << "06.txt"
+        << QStringList{"--datos", "DATOS", "--desde", "2009-05-30", "--hasta", "2009-06-02"} << 2
+        << "2009-06-01";
+}
+
+void TestOrvantelDia::dataFaultExitsWith1NamingTheFile() {
+    QFETCH(QString, removed);
+    QFETCH(QStringList, args);
+    QFETCH(int, rowsBefore);
+    QFETCH(QString, faultyDay);
+    DataFixture data;
+    data.removeFile(removed);
+    const Outcome outcome = runDia(args, data.ruta());
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.err.contains(QDir::toNativeSeparators(data.path(removed))),
+             qPrintable(outcome.err));
+    QVERIFY2(outcome.err.contains(faultyDay), qPrintable(outcome.err));
+    QCOMPARE(outcome.out.split('\n', Qt::SkipEmptyParts).size(),
+             rowsBefore > 0 ? rowsBefore + 1 : 0);
+}
+
+void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay_data() {
+    QTest::addColumn<QString>("desde");
+    QTest::addColumn<QString>("hasta");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("someRow");
+
+    QTest::newRow("Holy Week 2009") << "2009-04-04"
+                                    << "2009-04-13" << 10
+                                    << "2009-04-05\t+ Domingo\tAbril\t2009\tDia 5/4\tDomingo de "
+                                       "Ramos\tCiclo B\tSema. Santa\t\t250,0,0";
+    QTest::newRow("accents in UTF-8") << "2009-04-04"
+                                      << "2009-04-13" << 10
+                                      << "2009-04-08\tMiércoles\tAbril\t2009\tDia 8/4\tNo "
+                                         "hay\tCiclo B\tSema. Santa\t\t250,0,250";
+    QTest::newRow("two blanks after Pentecost")
+        << "2009-05-31"
+        << "2009-06-01" << 2
+        << "2009-06-01\tLunes\tJunio\t2009\tDia 1/6\tNo hay\tCiclo B\tT.Ordinario\tSemana  "
+           "9\t0,250,0";
+    QTest::newRow("across the new year") << "2008-12-31"
+                                         << "2009-01-01" << 2
+                                         << "2009-01-01\tJueves\tEnero\t2009\tDia 1/1\tCelebración "
+                                            "1\tCiclo B\tNavidad\t\t250,250,250";
+    QTest::newRow("29 February, a single day")
+        << "2016-02-29"
+        << "2016-02-29" << 1
+        << "2016-02-29\tLunes\tFebrero\t2016\tDia 29/2\tNo hay\tCiclo "
+           "C\tCuaresma\tSemana 3\t250,0,250";
+}
+
+void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay() {
+    QFETCH(QString, desde);
+    QFETCH(QString, hasta);
+    QFETCH(int, days);
+    QFETCH(QString, someRow);
+    DataFixture data;
+    const Outcome outcome =
+        runDia({"--datos", data.ruta(), "--desde", desde, "--hasta", hasta}, data.ruta());
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.err, QString());
+    QVERIFY(outcome.out.endsWith('\n'));
+    const QStringList lines = outcome.out.chopped(1).split('\n');
+    QCOMPARE(lines.first(), header);
+    QCOMPARE(lines.size(), days + 1);
+    QDate expected = QDate::fromString(desde, Qt::ISODate);
+    for (qsizetype i = 1; i < lines.size(); ++i, expected = expected.addDays(1)) {
+        QCOMPARE(lines.at(i).count('\t'), 9);
+        QVERIFY(lines.at(i).startsWith(expected.toString(Qt::ISODate) + '\t'));
+    }
+    QVERIFY2(lines.contains(someRow), qPrintable(outcome.out));
+}
+
+void TestOrvantelDia::oneDayPrintsOneFieldPerLine() {
+    DataFixture data;
+    data.setDayLine(6, 1, QStringLiteral("Feria  -b"));
+    const Outcome outcome = runDia({"--datos", data.ruta(), "2009-06-01"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QStringLiteral("fecha\t2009-06-01\n"
+                                         "dia\tLunes\n"
+                                         "mes\tJunio\n"
+                                         "anio\t2009\n"
+                                         "linea\tFeria  -b\n"
+                                         "movil\tNo hay\n"
+                                         "ciclo\tCiclo B\n"
+                                         "tiempo\tT.Ordinario\n"
+                                         "semana\tSemana  9\n"
+                                         "color\t250,250,250\n"));
+}
+
+void TestOrvantelDia::everyDayOfTheCalendar() {
+    DataFixture data;
+    const Outcome outcome =
+        runDia({"--datos", data.ruta(), "--desde", "2000-01-01", "--hasta", "2016-12-31"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.err, QString());
+    const QStringList lines = outcome.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 6210 + 1);
+    QVERIFY(lines.last().startsWith(QStringLiteral("2016-12-31\t")));
+}
+
+QTEST_GUILESS_MAIN(TestOrvantelDia)
+#include "tst_orvantel_dia.moc"
