@@ -5,6 +5,7 @@
 #include "panels/panel_texts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "search/movable_lookup.h"
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -142,6 +143,7 @@ void Form1::buildControls() {
     Text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text4->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text4->setPlainText(lookup::celebrationsList());
     Text4->hide();
 
     label(Label2, "Label2", {}, 1320, 1200, 975, 255, kWhite, QColor(0, 192, 0), true);
@@ -271,24 +273,21 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == Label3) {
         // The banner drags the window, which has no title bar.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) {
-                dragging_ = true;
-                dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-            }
-            return true;
-        case QEvent::MouseMove:
-            if (dragging_)
-                move(mouse->globalPosition().toPoint() - dragOffset_);
-            return true;
-        case QEvent::MouseButtonRelease:
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QWidget::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+            dragging_ = true;
+            dragOffset_ = global - frameGeometry().topLeft();
+        } else if (type == QEvent::MouseMove && dragging_) {
+            move(global - dragOffset_);
+        } else if (type == QEvent::MouseButtonRelease) {
             dragging_ = false;
-            return true;
-        default:
-            break;
         }
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
