@@ -1,0 +1,339 @@
+// The calendar data shipped in the repo's data folder, checked against the real calendar: every
+// date of 2000..2016 on its weekday through the program's own readers of "cal.txt", the dates
+// of the movable celebrations and the weeks after Pentecost computed here independently, the
+// day lines of the month files with their rank and colour marks, the encoding of every file,
+// and the copy embedded in the program.
+
+#include "calendar_data/calendar_files.h"
+#include "platform/data_dir.h"
+#include "platform/text_file.h"
+#include "support/calendar_facts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QString kRuta = QStringLiteral(ORVANTEL_SOURCE_DATA_DIR);
+const QString kColourLetters = QStringLiteral("bBrRMA");
+
+QByteArray bytesOf(const QString& name) {
+    QFile file(kRuta + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QStringList monthLines(int month) {
+    return textfile::readAllLines(calendar::monthFile(kRuta, month));
+}
+
+// The colour letter that ends a day line (" -B"), or a null character when it has none.
+QChar colourLetter(const QString& line) {
+    if (line.size() >= 3 && line.at(line.size() - 2) == QLatin1Char('-') &&
+        line.at(line.size() - 3) == QLatin1Char(' '))
+        return line.back();
+    return {};
+}
+
+QStringList dataFileNames() {
+    return QDir(kRuta).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TstShippedData : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The weekday of every date.
+    void everyDateFallsOnItsWeekday_data();
+    void everyDateFallsOnItsWeekday();
+
+    // The movable celebrations and the weeks of Ordinary Time.
+    void movableDatesFollowTheCalendarOfSpain_data();
+    void movableDatesFollowTheCalendarOfSpain();
+    void handCheckedMovableDates_data();
+    void handCheckedMovableDates();
+    void listedCelebrationsCarryTheNamesOfTheList_data();
+    void listedCelebrationsCarryTheNamesOfTheList();
+    void boundaryFilesHaveShortNames_data();
+    void boundaryFilesHaveShortNames();
+    void christTheKingFallsInWeek34_data();
+    void christTheKingFallsInWeek34();
+
+    // The day lines of the month files.
+    void monthFilesHaveALinePerDay_data();
+    void monthFilesHaveALinePerDay();
+    void dayLinesEndInAColourLetterOrNone_data();
+    void dayLinesEndInAColourLetterOrNone();
+    void handCheckedDays_data();
+    void handCheckedDays();
+    void onlyHolyDaysOfObligationCarryThePreceptMark();
+
+    // The files as files.
+    void filesAreWindows1252WithCrLf_data();
+    void filesAreWindows1252WithCrLf();
+    void notesFileShipsEmpty();
+    void programEmbedsEveryDataFile();
+};
+
+void TstShippedData::everyDateFallsOnItsWeekday_data() {
+    QTest::addColumn<int>("year");
+    for (int year = calendar::kFirstYear; year <= calendar::kLastYear; ++year)
+        QTest::newRow(qPrintable(QString::number(year))) << year;
+}
+
+void TstShippedData::everyDateFallsOnItsWeekday() {
+    QFETCH(int, year);
+    const QString anio = calendar::twoDigits(year - 2000);
+    for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+        const QString digit =
+            calendar::dominicalDigit(kRuta, anio, calendar::twoDigits(date.month()));
+        const auto weekday =
+            calendar::weekdayFromCal(kRuta, calendar::twoDigits(date.day()), date.month(), digit);
+        QVERIFY2(weekday.has_value(), qPrintable(date.toString(Qt::ISODate)));
+        QVERIFY2(*weekday == date.dayOfWeek() % 7, qPrintable(date.toString(Qt::ISODate)));
+    }
+}
+
+void TstShippedData::movableDatesFollowTheCalendarOfSpain_data() {
+    QTest::addColumn<int>("number");
+    for (int n = 1; n <= calendar::kMovableFiles; ++n) {
+        if (n != 19)
+            QTest::newRow(qPrintable(QStringLiteral("c%1").arg(n))) << n;
+    }
+}
+
+void TstShippedData::movableDatesFollowTheCalendarOfSpain() {
+    QFETCH(int, number);
+    const QStringList lines = textfile::readAllLines(calendar::movableFile(kRuta, number));
+    QCOMPARE(lines.size(), 18);
+    for (int year = calendar::kFirstYear; year <= calendar::kLastYear; ++year)
+        QCOMPARE(lines.at(year - 2000 + 1), facts::dateLine(facts::movableDate(number, year)));
+}
+
+void TstShippedData::handCheckedMovableDates_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("dateLine");
+    QTest::newRow("Easter 2009 is 12 April") << 5 << 2009 << "09-12-abr";
+    QTest::newRow("Ash Wednesday 2016 is 10 February") << 3 << 2016 << "16-10-feb";
+    QTest::newRow("Pentecost 2000 is 11 June") << 6 << 2000 << "00-11-jun";
+    QTest::newRow("Ascension 2016, a Sunday in Spain") << 12 << 2016 << "16-08-may";
+    QTest::newRow("Corpus Christi 2016, a Sunday in Spain") << 15 << 2016 << "16-29-may";
+    QTest::newRow("Holy Family 2011, Christmas on a Sunday") << 20 << 2011 << "11-30-dic";
+    QTest::newRow("Holy Family 2000 on 31 December") << 20 << 2000 << "00-31-dic";
+    QTest::newRow("Baptism of the Lord 2012") << 2 << 2012 << "12-08-ene";
+    QTest::newRow("Christ the King 2016") << 18 << 2016 << "16-20-nov";
+}
+
+void TstShippedData::handCheckedMovableDates() {
+    QFETCH(int, number);
+    QFETCH(int, year);
+    QFETCH(QString, dateLine);
+    QCOMPARE(textfile::readLine(calendar::movableFile(kRuta, number), year - 2000 + 2), dateLine);
+}
+
+void TstShippedData::listedCelebrationsCarryTheNamesOfTheList_data() {
+    QTest::addColumn<int>("number");
+    for (int n : {2, 3, 4, 6, 7, 12, 13, 14, 15, 16, 17, 18, 20})
+        QTest::newRow(qPrintable(facts::listedName(n))) << n;
+}
+
+void TstShippedData::listedCelebrationsCarryTheNamesOfTheList() {
+    QFETCH(int, number);
+    QCOMPARE(textfile::readLine(calendar::movableFile(kRuta, number), 1),
+             facts::listedName(number));
+}
+
+void TstShippedData::boundaryFilesHaveShortNames_data() {
+    QTest::addColumn<int>("number");
+    for (int n : {1, 5, 8, 9, 10, 11})
+        QTest::newRow(qPrintable(QStringLiteral("c%1").arg(n))) << n;
+}
+
+void TstShippedData::boundaryFilesHaveShortNames() {
+    // The name shows on its day in the field of the movable celebration, about 38 characters.
+    QFETCH(int, number);
+    const QString name = textfile::readLine(calendar::movableFile(kRuta, number), 1);
+    QVERIFY(!name.trimmed().isEmpty());
+    QVERIFY2(name.size() <= 38, qPrintable(name));
+}
+
+void TstShippedData::christTheKingFallsInWeek34_data() {
+    QTest::addColumn<int>("year");
+    for (int year = calendar::kFirstYear; year <= calendar::kLastYear; ++year)
+        QTest::newRow(qPrintable(QString::number(year))) << year;
+}
+
+void TstShippedData::christTheKingFallsInWeek34() {
+    // The week that begins the day after Pentecost is week N; each later Sunday opens the next.
+    QFETCH(int, year);
+    const QStringList lines = textfile::readAllLines(calendar::movableFile(kRuta, 19));
+    QCOMPARE(lines.size(), 18);
+    const QString line = lines.at(year - 2000 + 1);
+    QCOMPARE(textfile::field(line, 1, 3), calendar::twoDigits(year - 2000) + QLatin1Char('-'));
+    const int weekAfterPentecost = textfile::numberValue(textfile::field(line, 4, 2));
+    const int sundaysAfterPentecost =
+        static_cast<int>(facts::movableDate(6, year).daysTo(facts::movableDate(18, year)) / 7);
+    QCOMPARE(weekAfterPentecost + sundaysAfterPentecost, 34);
+}
+
+void TstShippedData::monthFilesHaveALinePerDay_data() {
+    QTest::addColumn<int>("month");
+    for (int month = 1; month <= 12; ++month)
+        QTest::newRow(qPrintable(calendar::nomMes().at(month - 1))) << month;
+}
+
+void TstShippedData::monthFilesHaveALinePerDay() {
+    QFETCH(int, month);
+    const QStringList lines = monthLines(month);
+    QCOMPARE(lines.size(), 31);
+    for (const QString& line : lines)
+        QVERIFY2(!line.trimmed().isEmpty(), qPrintable(calendar::monthFile(kRuta, month)));
+}
+
+void TstShippedData::dayLinesEndInAColourLetterOrNone_data() {
+    monthFilesHaveALinePerDay_data();
+}
+
+void TstShippedData::dayLinesEndInAColourLetterOrNone() {
+    // A line either ends in " -" and a colour letter, or its last character is no colour letter
+    // at all (a name ending in "r" would otherwise paint the day red).
+    QFETCH(int, month);
+    const QStringList lines = monthLines(month);
+    for (const QString& line : lines) {
+        QVERIFY(!line.isEmpty());
+        const QChar letter = colourLetter(line);
+        if (letter.isNull())
+            QVERIFY2(!kColourLetters.contains(line.back()), qPrintable(line));
+        else
+            QVERIFY2(kColourLetters.contains(letter), qPrintable(line));
+    }
+}
+
+void TstShippedData::handCheckedDays_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("ending"); // rank mark and colour letter; empty for none
+    QTest::addColumn<QString>("names");
+    QTest::newRow("25 July, red solemnity of precept") << 7 << 25 << "So+ -R"
+                                                       << "Santiago";
+    QTest::newRow("2 November, purple") << 11 << 2 << "-M"
+                                        << "fieles difuntos";
+    QTest::newRow("8 December gives way to a Sunday of Advent") << 12 << 8 << "So+ -A"
+                                                                << "Inmaculada Concepción";
+    QTest::newRow("25 December") << 12 << 25 << "So+ -B"
+                                 << "Natividad del Señor";
+    QTest::newRow("1 January") << 1 << 1 << "So+ -B"
+                               << "Madre de Dios";
+    QTest::newRow("19 March") << 3 << 19 << "So+ -B"
+                              << "S. José";
+    QTest::newRow("29 June, no precept") << 6 << 29 << "So -R"
+                                         << "S. Pedro";
+    QTest::newRow("24 June, white solemnity") << 6 << 24 << "So -B"
+                                              << "Juan Bautista";
+    QTest::newRow("6 August, feast of the Lord") << 8 << 6 << "Fi -B"
+                                                 << "Transfiguración";
+    QTest::newRow("14 September, red feast of the Lord") << 9 << 14 << "Fi -R"
+                                                         << "Santa Cruz";
+    QTest::newRow("15 October, white feast of a saint in Spain") << 10 << 15 << "Fi -A"
+                                                                 << "Teresa de Jesús";
+    QTest::newRow("10 August, red feast of a saint") << 8 << 10 << "Fi -r"
+                                                     << "Lorenzo";
+    QTest::newRow("22 January, memorial raised in Spain") << 1 << 22 << "Me -r"
+                                                          << "Vicente";
+    QTest::newRow("2 January, white memorial") << 1 << 2 << "Me -b"
+                                               << "Basilio";
+    QTest::newRow("7 January, optional memorial") << 1 << 7 << ""
+                                                  << "Peñafort";
+    QTest::newRow("30 December, octave day") << 12 << 30 << ""
+                                             << "octava de Navidad";
+    QTest::newRow("29 February") << 2 << 29 << ""
+                                 << "bisiesto";
+    QTest::newRow("30 February does not exist") << 2 << 30 << ""
+                                                << "";
+    QTest::newRow("31 April does not exist") << 4 << 31 << ""
+                                             << "";
+}
+
+void TstShippedData::handCheckedDays() {
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, ending);
+    QFETCH(QString, names);
+    const QString line = calendar::dayLine(kRuta, month, day);
+    QVERIFY2(line.contains(names), qPrintable(line));
+    if (ending.isEmpty()) {
+        // No colour letter, and no rank mark where it would stand.
+        QVERIFY2(colourLetter(line).isNull(), qPrintable(line));
+        const QString lastWord = line.section(QLatin1Char(' '), -1);
+        QVERIFY2(!QStringList({"So", "So+", "Fi", "Me"}).contains(lastWord), qPrintable(line));
+        QVERIFY2(!line.contains(QLatin1Char('+')), qPrintable(line));
+    } else {
+        QVERIFY2(line.endsWith(QLatin1Char(' ') + ending), qPrintable(line));
+    }
+}
+
+void TstShippedData::onlyHolyDaysOfObligationCarryThePreceptMark() {
+    // Spain's holy days of obligation besides Sundays; 29 June and 12 October are not.
+    const QStringList holyDays = {"01-01", "01-06", "03-19", "07-25",
+                                  "08-15", "11-01", "12-08", "12-25"};
+    QStringList marked;
+    for (int month = 1; month <= 12; ++month) {
+        const QStringList lines = monthLines(month);
+        for (int day = 1; day <= lines.size(); ++day) {
+            if (lines.at(day - 1).contains(QLatin1Char('+')))
+                marked << calendar::twoDigits(month) + QLatin1Char('-') + calendar::twoDigits(day);
+        }
+    }
+    QCOMPARE(marked, holyDays);
+}
+
+void TstShippedData::filesAreWindows1252WithCrLf_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString& name : dataFileNames()) {
+        if (name != QLatin1String("notas.txt"))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+void TstShippedData::filesAreWindows1252WithCrLf() {
+    QFETCH(QString, name);
+    const QByteArray bytes = bytesOf(name);
+    QVERIFY(bytes.endsWith("\r\n"));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        const QByteArray where = name.toLatin1() + " byte " + QByteArray::number(i);
+        if (byte == '\n')
+            QVERIFY2(i > 0 && bytes.at(i - 1) == '\r', where.constData());
+        else if (byte == '\r')
+            QVERIFY2(i + 1 < bytes.size() && bytes.at(i + 1) == '\n', where.constData());
+        else
+            QVERIFY2(byte >= 0x20 && byte != 0x7F, where.constData());
+        // The five byte values that Windows-1252 leaves undefined.
+        QVERIFY2(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D,
+                 where.constData());
+    }
+    QVERIFY(!textfile::decode(bytes).contains(QChar::ReplacementCharacter));
+}
+
+void TstShippedData::notesFileShipsEmpty() {
+    QVERIFY(QFile::exists(calendar::notesFile(kRuta)));
+    QCOMPARE(bytesOf(QStringLiteral("notas.txt")), QByteArray());
+}
+
+void TstShippedData::programEmbedsEveryDataFile() {
+    const QStringList names = dataFileNames();
+    QCOMPARE(names.size(), 1 + 12 + calendar::kMovableFiles + 1);
+    QCOMPARE(datadir::embeddedFiles(), names);
+    for (const QString& name : names) {
+        QFile embedded(QStringLiteral(":/datos/") + name);
+        QVERIFY2(embedded.open(QIODevice::ReadOnly), qPrintable(name));
+        QVERIFY2(embedded.readAll() == bytesOf(name), qPrintable(name));
+    }
+}
+
+QTEST_GUILESS_MAIN(TstShippedData)
+#include "tst_shipped_data.moc"
