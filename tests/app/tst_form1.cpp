@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void dataFaultKeepsTheWindowRunning();
     void midnightStartsANewRun();
     void overflowMarkFollowsTheLine();
+    void windowButtons();
+    void bannerDragsTheWindow();
 };
 
 void TstForm1::startUpInventory_data() {
@@ -209,6 +212,42 @@ void TstForm1::overflowMarkFollowsTheLine() {
     form.Label14->setText(QString());
     form.Flech();
     QCOMPARE(form.Label20->text(), QString());
+}
+
+void TstForm1::windowButtons() {
+    DataFixture data;
+    FixedClock clock(QDate(2009, 4, 12));
+    ScriptedPrompter prompter;
+    Form1 form(clock, data.ruta(), prompter);
+    form.show();
+    form.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Label14->setText("otro día");
+    // The minimise glyph changes nothing of what is shown.
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    QVERIFY(form.windowState() & Qt::WindowMinimized);
+    QCOMPARE(form.Label14->text(), QStringLiteral("otro día"));
+    // The close glyph ends the window.
+    form.showNormal();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+}
+
+void TstForm1::bannerDragsTheWindow() {
+    DataFixture data;
+    FixedClock clock(QDate(2009, 4, 12));
+    ScriptedPrompter prompter;
+    Form1 form(clock, data.ruta(), prompter);
+    form.move(100, 100);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint start = form.pos();
+    QTest::mousePress(form.Label3, Qt::LeftButton, {}, QPoint(20, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 35), form.Label3->mapToGlobal(QPointF(60, 35)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(form.Label3, &move);
+    QTest::mouseRelease(form.Label3, Qt::LeftButton, {}, QPoint(60, 35));
+    QCOMPARE(form.pos(), start + QPoint(40, 30));
 }
 
 QTEST_MAIN(TstForm1)
