@@ -48,8 +48,10 @@ QString boxText(const QPlainTextEdit* box) {
 
 // Takes out of the box every character the notes file cannot hold; returns them, each once.
 QString removeRefused(QPlainTextEdit* box) {
-    const QString raw = box->document()->toRawText();
-    const QList<notes::Refused> refused = notes::refusedCharacters(raw);
+    // The document's own block separators map one to one onto line breaks, so the places in
+    // the box's text are places in the document.
+    const QString text = boxText(box);
+    const QList<notes::Refused> refused = notes::refusedCharacters(text);
     if (refused.isEmpty())
         return {};
     QTextCursor cursor(box->document());
@@ -60,7 +62,7 @@ QString removeRefused(QPlainTextEdit* box) {
         cursor.removeSelectedText();
     }
     cursor.endEditBlock();
-    return notes::refusedText(raw, refused);
+    return notes::refusedText(text, refused);
 }
 
 } // namespace

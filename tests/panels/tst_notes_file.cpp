@@ -1,0 +1,199 @@
+// The notes file as the user's notes live in it: the text of the box and the bytes of the file
+// map onto each other exactly (lines, blank lines, accented letters, the code page's symbols),
+// a missing file reads as empty, a failed write leaves the previous file as it was, and a
+// character the code page cannot hold is found and never written.
+
+#include "panels/notes_file.h"
+#include "platform/data_fault.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TstNotesFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roundTrip_data();
+    void roundTrip();
+    void noGrowthOverManyCycles();
+    void otherLineEndsAreRead_data();
+    void otherLineEndsAreRead();
+    void missingFileReadsEmptyAndIsCreated();
+    void folderInPlaceOfTheFileIsUnreadable();
+    void failedWriteLeavesThePreviousFile_data();
+    void failedWriteLeavesThePreviousFile();
+    void charactersOutsideTheCodePage_data();
+    void charactersOutsideTheCodePage();
+};
+
+void TstNotesFile::roundTrip_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("one line") << QByteArray("Misa a las 8\r\n") << QStringLiteral("Misa a las 8");
+    QTest::newRow("several lines") << QByteArray("Lunes: coro\r\nMartes\r\nViernes: v\xed"
+                                                 "a crucis\r\n")
+                                   << QStringLiteral("Lunes: coro\nMartes\nViernes: vía crucis");
+    QTest::newRow("accented letters") << QByteArray("Jes\xfas, Mar\xed"
+                                                    "a y Jos\xe9: a\xf1o \xbfS\xed? \xa1\xdc!\r\n")
+                                      << QStringLiteral("Jesús, María y José: año ¿Sí? ¡Ü!");
+    QTest::newRow("blank lines") << QByteArray("A\r\n\r\n\r\nB\r\n") << QStringLiteral("A\n\n\nB");
+    QTest::newRow("ends with a blank line") << QByteArray("A\r\n\r\n") << QStringLiteral("A\n");
+    QTest::newRow("one blank line") << QByteArray("\r\n\r\n") << QStringLiteral("\n");
+    QTest::newRow("blanks kept") << QByteArray("  sangr\xed"
+                                               "a \r\n")
+                                 << QStringLiteral("  sangría ");
+    QTest::newRow("code page symbols")
+        << QByteArray("\x80 5 \x95 tab\there\xa0y\r\n") << QStringLiteral("€ 5 • tab\there\u00a0y");
+}
+
+void TstNotesFile::roundTrip() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(notes::textFromBytes(bytes), text);
+    QCOMPARE(notes::bytesFromText(text), bytes);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    notes::writeNotes(path, text);
+    QCOMPARE(fileBytes(path), bytes);
+    const notes::NotesRead read = notes::readNotes(path);
+    QCOMPARE(read.state, notes::NotesRead::State::Read);
+    QCOMPARE(read.text, text);
+}
+
+void TstNotesFile::noGrowthOverManyCycles() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    const QByteArray original("Rezar por Ana\r\n\r\nLlamar al p\xe1rroco \r\n");
+    writeBytes(path, original);
+    for (int cycle = 0; cycle < 50; ++cycle)
+        notes::writeNotes(path, notes::readNotes(path).text);
+    QCOMPARE(fileBytes(path), original);
+}
+
+void TstNotesFile::otherLineEndsAreRead_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("bare LF") << QByteArray("uno\ndos\n") << QStringLiteral("uno\ndos");
+    QTest::newRow("lone CR") << QByteArray("uno\rdos\r") << QStringLiteral("uno\ndos");
+    QTest::newRow("no line end after the last line")
+        << QByteArray("uno\r\ndos") << QStringLiteral("uno\ndos");
+}
+
+void TstNotesFile::otherLineEndsAreRead() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(notes::textFromBytes(bytes), text);
+    QCOMPARE(notes::bytesFromText(text), QByteArray("uno\r\ndos\r\n"));
+}
+
+void TstNotesFile::missingFileReadsEmptyAndIsCreated() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    const notes::NotesRead read = notes::readNotes(path);
+    QCOMPARE(read.state, notes::NotesRead::State::Missing);
+    QCOMPARE(read.text, QString());
+    QVERIFY(notes::needsWrite(path, false));
+    notes::writeNotes(path, QString());
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!notes::needsWrite(path, false));
+    QVERIFY(notes::needsWrite(path, true));
+}
+
+void TstNotesFile::folderInPlaceOfTheFileIsUnreadable() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+    QCOMPARE(notes::readNotes(dir.filePath(QStringLiteral("notas.txt"))).state,
+             notes::NotesRead::State::Unreadable);
+}
+
+void TstNotesFile::failedWriteLeavesThePreviousFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("folder in place of the file") << "folder in place of the file";
+}
+
+void TstNotesFile::failedWriteLeavesThePreviousFile() {
+    QFETCH(QString, fault);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    // What was there before the write, and must still be there after it.
+    QString previousPath = path;
+    const QByteArray previous("Notas de ayer\r\n");
+    if (fault == QLatin1String("read-only folder")) {
+        writeBytes(path, previous);
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+        previousPath = dir.filePath(QStringLiteral("notas.txt/dentro.txt"));
+        writeBytes(previousPath, previous);
+    }
+    bool failed = false;
+    try {
+        notes::writeNotes(path, QStringLiteral("Notas de hoy"));
+    } catch (const DataFault& f) {
+        failed = true;
+        QCOMPARE(f.kind(), DataFault::Kind::WriteFailed);
+        QVERIFY(f.message().contains(QDir::toNativeSeparators(path)));
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!failed)
+        QSKIP("this user may write into a read-only folder");
+    QCOMPARE(fileBytes(previousPath), previous);
+}
+
+void TstNotesFile::charactersOutsideTheCodePage_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<notes::Refused>>("refused");
+    QTest::addColumn<QString>("shown");
+    using R = notes::Refused;
+    QTest::newRow("all in the code page")
+        << QStringLiteral("€ • ñ Œ œ Ÿ ‰ …") << QList<R>{} << QString();
+    QTest::newRow("Greek letter") << QStringLiteral("Ωmega") << QList<R>{{0, 1}} << "Ω";
+    QTest::newRow("Hungarian letters twice")
+        << QStringLiteral("Erdő, erdő") << QList<R>{{3, 1}, {9, 1}} << "ő";
+    QTest::newRow("character beyond 16 bits")
+        << QStringLiteral("ok \U0001F600 ok ∑") << QList<R>{{3, 2}, {9, 1}}
+        << QStringLiteral("\U0001F600 ∑");
+}
+
+void TstNotesFile::charactersOutsideTheCodePage() {
+    QFETCH(QString, text);
+    QFETCH(QList<notes::Refused>, refused);
+    QFETCH(QString, shown);
+    QCOMPARE(notes::refusedCharacters(text), refused);
+    QCOMPARE(notes::refusedText(text, refused), shown);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    writeBytes(path, "antes\r\n");
+    bool written = true;
+    try {
+        notes::writeNotes(path, text);
+    } catch (const DataFault&) {
+        written = false;
+    }
+    QCOMPARE(written, refused.isEmpty());
+    if (!written)
+        QCOMPARE(fileBytes(path), QByteArray("antes\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TstNotesFile)
+#include "tst_notes_file.moc"

@@ -1,0 +1,233 @@
+// The notes panel as the user meets it: the toggle's colours, captions and the box's size, the
+// notes shown line by line and stored back unchanged however often the panel is opened, a
+// missing file, a file that cannot be read or written (the text stays in the open panel and
+// the user is told), the notes saved however the program ends, and characters the file cannot
+// hold refused as they are typed or pasted.
+
+#include "app/form1.h"
+#include "platform/clock.h"
+#include "support/data_fixture.h"
+#include "support/scripted_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Sends the text to the widget as the keyboard would, one character at a time.
+void type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+    }
+}
+
+void click(VbLabel* label) {
+    QTest::mouseClick(label, Qt::LeftButton);
+}
+
+struct Window {
+    DataFixture data;
+    FixedClock clock{QDate(2009, 4, 12)};
+    ScriptedPrompter prompter;
+    Form1 form{clock, data.ruta(), prompter};
+    Window() { form.start(); }
+    QString notes() const { return data.path(QStringLiteral("notas.txt")); }
+};
+
+} // namespace
+
+class TstNotesPanel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void toggleColoursCaptionsAndSize();
+    void notesRoundTrip_data();
+    void notesRoundTrip();
+    void editedNotesAreStored();
+    void missingFileOpensEmptyAndIsCreated();
+    void unreadableFileKeepsThePanelClosed();
+    void failedWriteKeepsThePanelOpen_data();
+    void failedWriteKeepsThePanelOpen();
+    void savedWhenTheProgramEnds_data();
+    void savedWhenTheProgramEnds();
+    void charactersOutsideTheCodePageAreRefused_data();
+    void charactersOutsideTheCodePageAreRefused();
+};
+
+void TstNotesPanel::toggleColoursCaptionsAndSize() {
+    Window w;
+    click(w.form.Label13);
+    QCOMPARE(w.form.Label13->text(), QStringLiteral("Cerrar"));
+    QCOMPARE(w.form.Label13->background(), QColor(0, 200, 250));
+    QVERIFY(!w.form.Text3->isHidden());
+    QCOMPARE(w.form.Text3->size(), QSize(133, 66)); // 2000 x 1000 twips
+    QCOMPARE(w.form.PulsNotas, 1);
+    click(w.form.Label13);
+    QCOMPARE(w.form.Label13->text(), QStringLiteral("Notas"));
+    QCOMPARE(w.form.Label13->background(), QColor(190, 190, 190));
+    QVERIFY(w.form.Text3->isHidden());
+    QCOMPARE(w.form.Text3->size(), QSize(133, 66));
+    QCOMPARE(w.form.PulsNotas, 2);
+}
+
+void TstNotesPanel::notesRoundTrip_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("one line") << QByteArray("Misa a las 8\r\n") << QStringLiteral("Misa a las 8");
+    QTest::newRow("several lines") << QByteArray("Lunes\r\n\r\nMartes: ensayo \r\n")
+                                   << QStringLiteral("Lunes\n\nMartes: ensayo ");
+    QTest::newRow("accented letters") << QByteArray("Jos\xe9 y Mar\xed"
+                                                    "a, a\xf1o \x80\r\n")
+                                      << QStringLiteral("José y María, año €");
+    QTest::newRow("bare LF, no line end after the last line")
+        << QByteArray("uno\ndos") << QStringLiteral("uno\ndos");
+}
+
+void TstNotesPanel::notesRoundTrip() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    Window w;
+    writeRaw(w.notes(), bytes);
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        click(w.form.Label13);
+        QCOMPARE(w.form.Text3->toPlainText(), shown);
+        click(w.form.Label13);
+        QCOMPARE(fileBytes(w.notes()), bytes);
+    }
+    QVERIFY(w.prompter.messages.isEmpty());
+}
+
+void TstNotesPanel::editedNotesAreStored() {
+    Window w;
+    // A no-break space (0xA0) is kept as it is, not turned into a blank.
+    writeRaw(w.notes(), "Primera\xa0nota\r\n");
+    click(w.form.Label13);
+    w.form.Text3->moveCursor(QTextCursor::End);
+    QTest::keyClick(w.form.Text3, Qt::Key_Return);
+    type(w.form.Text3, QStringLiteral("Señor, ten piedad"));
+    click(w.form.Label13);
+    QCOMPARE(fileBytes(w.notes()), QByteArray("Primera\xa0nota\r\nSe\xf1or, ten piedad\r\n"));
+    click(w.form.Label13);
+    // The raw text: the plain-text reading of the box shows a no-break space as a blank.
+    QCOMPARE(w.form.Text3->document()->toRawText(),
+             QStringLiteral("Primera\u00a0nota\u2029Señor, ten piedad"));
+}
+
+void TstNotesPanel::missingFileOpensEmptyAndIsCreated() {
+    Window w;
+    w.data.removeFile(QStringLiteral("notas.txt"));
+    click(w.form.Label13);
+    QCOMPARE(w.form.Text3->toPlainText(), QString());
+    QVERIFY(w.prompter.messages.isEmpty());
+    click(w.form.Label13);
+    QVERIFY(QFile::exists(w.notes()));
+    QCOMPARE(fileBytes(w.notes()), QByteArray());
+}
+
+void TstNotesPanel::unreadableFileKeepsThePanelClosed() {
+    Window w;
+    w.data.removeFile(QStringLiteral("notas.txt"));
+    QVERIFY(QDir(w.data.ruta()).mkdir(QStringLiteral("notas.txt")));
+    click(w.form.Label13);
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains(QDir::toNativeSeparators(w.notes())));
+    QCOMPARE(w.form.PulsNotas, 0);
+    QCOMPARE(w.form.Label13->text(), QStringLiteral("Notas"));
+    QVERIFY(w.form.Text3->isHidden());
+}
+
+void TstNotesPanel::failedWriteKeepsThePanelOpen_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("data folder gone") << "data folder gone";
+}
+
+void TstNotesPanel::failedWriteKeepsThePanelOpen() {
+    QFETCH(QString, fault);
+    Window w;
+    writeRaw(w.notes(), "Notas de ayer\r\n");
+    click(w.form.Label13);
+    w.form.Text3->moveCursor(QTextCursor::Start);
+    type(w.form.Text3, QStringLiteral("Nuevo: "));
+    QString unwritten = w.notes();
+    if (fault == QLatin1String("read-only folder")) {
+        QVERIFY(QFile::setPermissions(w.data.ruta(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        // The data directory now names a path under a plain file: nothing can be written there.
+        w.form.Ruta = w.data.path(QStringLiteral("cal.txt")) + QLatin1Char('/');
+        unwritten = w.form.Ruta + QStringLiteral("notas.txt");
+    }
+    click(w.form.Label13);
+    QFile::setPermissions(w.data.ruta(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (w.prompter.messages.isEmpty())
+        QSKIP("this user may write into a read-only folder");
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains(QDir::toNativeSeparators(unwritten)));
+    QCOMPARE(w.form.Label13->text(), QStringLiteral("Cerrar"));
+    QVERIFY(!w.form.Text3->isHidden());
+    QCOMPARE(w.form.Text3->toPlainText(), QStringLiteral("Nuevo: Notas de ayer"));
+    QCOMPARE(fileBytes(w.notes()), QByteArray("Notas de ayer\r\n"));
+}
+
+void TstNotesPanel::savedWhenTheProgramEnds_data() {
+    QTest::addColumn<QString>("end");
+    QTest::newRow("close glyph") << "close glyph";
+    QTest::newRow("window closed") << "window closed";
+    QTest::newRow("application quitting") << "application quitting";
+}
+
+void TstNotesPanel::savedWhenTheProgramEnds() {
+    QFETCH(QString, end);
+    Window w;
+    w.form.show();
+    click(w.form.Label13);
+    type(w.form.Text3, QStringLiteral("No olvidar"));
+    if (end == QLatin1String("close glyph"))
+        QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+    else if (end == QLatin1String("window closed"))
+        QVERIFY(w.form.close());
+    else
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    QCOMPARE(fileBytes(w.notes()), QByteArray("No olvidar\r\n"));
+    QVERIFY(w.prompter.messages.isEmpty());
+}
+
+void TstNotesPanel::charactersOutsideTheCodePageAreRefused_data() {
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("typed") << false;
+    QTest::newRow("pasted") << true;
+}
+
+void TstNotesPanel::charactersOutsideTheCodePageAreRefused() {
+    QFETCH(bool, pasted);
+    Window w;
+    click(w.form.Label13);
+    const QString entered = QStringLiteral("Ωmega: café € ő");
+    if (pasted)
+        w.form.Text3->insertPlainText(entered);
+    else
+        type(w.form.Text3, entered);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(w.form.Text3->toPlainText(), QStringLiteral("mega: café € "));
+    QVERIFY(!w.prompter.messages.isEmpty());
+    const QString told = w.prompter.messages.last();
+    QVERIFY(told.contains(QStringLiteral("Ω")));
+    QVERIFY(told.contains(QStringLiteral("ő")));
+    QVERIFY(told.contains(QDir::toNativeSeparators(w.notes())));
+    click(w.form.Label13);
+    QCOMPARE(fileBytes(w.notes()), QByteArray("mega: caf\xe9 \x80 \r\n"));
+}
+
+QTEST_MAIN(TstNotesPanel)
+#include "tst_notes_panel.moc"
