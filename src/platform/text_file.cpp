@@ -6,16 +6,66 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+
 namespace textfile {
 
 namespace {
 constexpr auto kCodePage = "windows-1252";
+constexpr qsizetype kChunk = 4096;
 
-QByteArray readBytes(const QString& path) {
+// Windows-1252 gives every byte one character of its own. The table of the 256 characters is
+// taken once from the toolkit's decoder, so decoding by it gives the same text without the cost
+// of setting up a decoder for every file.
+struct ByteTable {
+    std::array<char16_t, 256> chars{};
+    bool complete = true;
+};
+
+const ByteTable& byteTable() {
+    static const ByteTable table = [] {
+        ByteTable t;
+        QStringDecoder decoder(kCodePage);
+        for (int b = 0; b < 256 && t.complete; ++b) {
+            const char c = static_cast<char>(b);
+            const QString one = decoder.decode(QByteArrayView(&c, 1));
+            t.complete = one.size() == 1;
+            if (t.complete)
+                t.chars[static_cast<std::size_t>(b)] = one.at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+// The bytes of the file from its start: all of them when `maxLines` is negative, otherwise up
+// to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
+// reader that needs the first lines does not read or decode the rest.
+QByteArray readBytes(const QString& path, int maxLines = -1) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw DataFault(DataFault::Kind::NotFound, path);
-    return file.readAll();
+    QByteArray bytes;
+    int lineEnds = 0;
+    std::array<char, kChunk> chunk;
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), kChunk);
+        if (got < 0)
+            throw DataFault(DataFault::Kind::NotFound, path);
+        if (got == 0)
+            break;
+        const QByteArrayView read(chunk.data(), got);
+        if (maxLines >= 0) {
+            for (qsizetype i = read.indexOf('\n'); i >= 0; i = read.indexOf('\n', i + 1)) {
+                if (++lineEnds >= maxLines) {
+                    bytes.append(read.first(i + 1));
+                    return bytes;
+                }
+            }
+        }
+        bytes.append(read);
+    }
+    return bytes;
 }
 
 QStringList splitLines(const QString& text) {
@@ -36,9 +86,17 @@ QStringList splitLines(const QString& text) {
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder decoder(kCodePage);
-    Q_ASSERT(decoder.isValid());
-    return decoder.decode(bytes);
+    const ByteTable& table = byteTable();
+    if (!table.complete) {
+        QStringDecoder decoder(kCodePage);
+        Q_ASSERT(decoder.isValid());
+        return decoder.decode(bytes);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes)
+        *out++ = QChar(table.chars[static_cast<unsigned char>(c)]);
+    return text;
 }
 
 QByteArray encode(const QString& text) {
@@ -60,7 +118,7 @@ QStringList readAllLines(const QString& path) {
 }
 
 QStringList readLines(const QString& path, int count) {
-    QStringList lines = readAllLines(path);
+    QStringList lines = splitLines(decode(readBytes(path, qMax(count, 0))));
     if (lines.size() < count)
         throw DataFault(DataFault::Kind::PastEnd, path);
     lines.resize(qMax(count, 0));

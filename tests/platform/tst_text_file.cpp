@@ -15,6 +15,7 @@ private Q_SLOTS:
     void readsLinesWhateverTheLineEnd_data();
     void readsLinesWhateverTheLineEnd();
     void decodesWindows1252();
+    void readsTheFirstLinesOfALongFile();
     void faultsNameTheFile();
     void fieldPastTheEndIsEmpty();
     void numberValue_data();
@@ -55,6 +56,29 @@ void TstTextFile::decodesWindows1252() {
     writeRaw(path, QByteArray("Se\xF1or \x95 N\xBA \xE1\r\n"));
     QCOMPARE(textfile::readLine(path, 1), QStringLiteral("Señor \u2022 Nº á"));
     QCOMPARE(textfile::encode(QStringLiteral("Señor \u2022")), QByteArray("Se\xF1or \x95"));
+}
+
+void TstTextFile::readsTheFirstLinesOfALongFile() {
+    // 400 lines of 17 bytes, more than one block of the reader: the CR of line 241 ends the
+    // first 4096 bytes and its LF begins the next ones.
+    const QString path = dir_.filePath(QStringLiteral("largo.txt"));
+    QByteArray bytes;
+    QStringList lines;
+    for (int i = 1; i <= 400; ++i) {
+        bytes += QByteArray::number(i).rightJustified(15, '\xF1') + "\r\n";
+        lines << QString::number(i).rightJustified(15, QChar(0xF1));
+    }
+    writeRaw(path, bytes);
+    QCOMPARE(textfile::readLines(path, 241), lines.mid(0, 241));
+    QCOMPARE(textfile::readLine(path, 242), lines.at(241));
+    QCOMPARE(textfile::readLines(path, 400), lines);
+    QCOMPARE(textfile::readAllLines(path), lines);
+    try {
+        textfile::readLines(path, 401);
+        QFAIL("a file shorter than the lines read must fault");
+    } catch (const DataFault& fault) {
+        QCOMPARE(fault.kind(), DataFault::Kind::PastEnd);
+    }
 }
 
 void TstTextFile::faultsNameTheFile() {
