@@ -41,7 +41,6 @@ private Q_SLOTS:
     void clickMakesOneStep_data();
     void clickMakesOneStep();
     void heldButtonMakesSeveralSteps();
-    void monthStepKeepsTheDay();
     void todayButtonStepsFromToday();
     void faultWhileHeldIsToldOnce();
     void tooltipShowsALongLine_data();
@@ -91,19 +90,6 @@ void TstNavigationWindow::heldButtonMakesSeveralSteps() {
     QCOMPARE(form.Label14->text(), QStringLiteral("Dia 5/4"));
     QVERIFY(!form.stepRepeat.repeating());
     QVERIFY(form.Label18->isBoxed());
-}
-
-void TstNavigationWindow::monthStepKeepsTheDay() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 3, 5));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    for (int i = 0; i < 3; ++i)
-        click(form, form.Label19);
-    click(form, form.Label17);
-    QCOMPARE(form.Label15->text(), QStringLiteral("Abril"));
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 8/4"));
 }
 
 void TstNavigationWindow::todayButtonStepsFromToday() {

@@ -55,7 +55,6 @@ private Q_SLOTS:
     void releaseDuringTheWaitStillSteps();
     void timerDrivesTheRepetition();
     void newPressTakesOver();
-    void stopEndsWithoutAStep();
 };
 
 void TstStepButtons::limitsReShowTheSameLine_data() {
@@ -251,17 +250,6 @@ void TstStepButtons::newPressTakesOver() {
     repeat.tick();
     QCOMPARE(back, 1);
     QCOMPARE(forward, 2);
-}
-
-void TstStepButtons::stopEndsWithoutAStep() {
-    StepRepeat repeat;
-    int steps = 0;
-    repeat.press([&] { ++steps; });
-    repeat.stop();
-    QVERIFY(repeat.suelto());
-    QVERIFY(!repeat.repeating());
-    repeat.tick();
-    QCOMPARE(steps, 0);
 }
 
 QTEST_GUILESS_MAIN(TstStepButtons)

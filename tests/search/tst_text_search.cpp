@@ -44,7 +44,6 @@ private Q_SLOTS:
     void textNowhere();
     void newSearchStartsOver();
     void noScanBeforeTheFirstSearch();
-    void emptyTextShowsTheNextNonEmptyLine();
     void faultInAMonthFile_data();
     void faultInAMonthFile();
     void shortFileAfterTheFoundDay();
@@ -183,16 +182,6 @@ void TstTextSearch::noScanBeforeTheFirstSearch() {
     QVERIFY(!search.begun());
     QCOMPARE(search.next(empty.path() + QLatin1Char('/')), std::nullopt);
     QCOMPARE(search.numHallados(), 0);
-}
-
-void TstTextSearch::emptyTextShowsTheNextNonEmptyLine() {
-    DataFixture data;
-    data.setDayLine(1, 1, QString());
-    TextSearch search;
-    search.begin(QString());
-    const std::optional<search::FoundDay> found = search.next(data.ruta());
-    QVERIFY(found);
-    QCOMPARE(found->day, 2);
 }
 
 void TstTextSearch::faultInAMonthFile_data() {
