@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
@@ -12,6 +13,10 @@ void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint
     dialog->setWindowTitle(QApplication::applicationDisplayName());
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultAnswer);
+    // Long prompts wrap inside a dialog of a readable width instead of running off the screen.
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        label->setWordWrap(true);
+    dialog->setFixedWidth(420);
     dialog->move(twips / 15);
     QObject::connect(dialog, &QInputDialog::finished, dialog,
                      [dialog, done = std::move(done)](int result) {
