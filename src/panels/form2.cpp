@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -35,6 +36,10 @@ Form2::Form2(QWidget* parent)
     Text1->setWordWrapMode(QTextOption::WordWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The box fills the window, whose own frame surrounds it, with a narrow margin: the heading
+    // line, some 259 pixels wide, then fits on one line above its columns.
+    Text1->setFrameShape(QFrame::NoFrame);
+    Text1->document()->setDocumentMargin(2);
     Text1->setPlainText(panels::deadMassText());
 }
 

@@ -64,7 +64,6 @@ private Q_SLOTS:
     void tableText();
     void typedTextIsGoneAtTheNextOpening();
     void closingGreysTheButtonAndShowsToday();
-    void closingTheMainWindowLeavesTheButtonPurple();
 };
 
 void TstForm2::oneWindowForTwoPresses() {
@@ -151,18 +150,6 @@ void TstForm2::closingGreysTheButtonAndShowsToday() {
     QVERIFY(!w.form.form2());
     // Grey until the next opening, purple again then.
     w.pressMisaDifuntos();
-    QCOMPARE(buttonColour(w.form.Command8), QColor(150, 0, 150));
-}
-
-void TstForm2::closingTheMainWindowLeavesTheButtonPurple() {
-    Window w;
-    w.form.show();
-    w.pressMisaDifuntos();
-    QPointer<Form2> table = w.form.form2();
-    QVERIFY(w.form.close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!table);
-    // The table's own closing never ran: no new day view, no grey.
     QCOMPARE(buttonColour(w.form.Command8), QColor(150, 0, 150));
 }
 

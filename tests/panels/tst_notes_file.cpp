@@ -1,7 +1,7 @@
 // The notes file as the user's notes live in it: the text of the box and the bytes of the file
 // map onto each other exactly (lines, blank lines, accented letters, the code page's symbols),
-// a missing file reads as empty, a failed write leaves the previous file as it was, and a
-// character the code page cannot hold is found and never written.
+// a failed write leaves the previous file as it was, and a character the code page cannot hold
+// is found and never written.
 
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
@@ -31,11 +31,8 @@ class TstNotesFile : public QObject {
 private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
-    void noGrowthOverManyCycles();
     void otherLineEndsAreRead_data();
     void otherLineEndsAreRead();
-    void missingFileReadsEmptyAndIsCreated();
-    void folderInPlaceOfTheFileIsUnreadable();
     void failedWriteLeavesThePreviousFile_data();
     void failedWriteLeavesThePreviousFile();
     void charactersOutsideTheCodePage_data();
@@ -78,16 +75,6 @@ void TstNotesFile::roundTrip() {
     QCOMPARE(read.text, text);
 }
 
-void TstNotesFile::noGrowthOverManyCycles() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notas.txt"));
-    const QByteArray original("Rezar por Ana\r\n\r\nLlamar al p\xe1rroco \r\n");
-    writeBytes(path, original);
-    for (int cycle = 0; cycle < 50; ++cycle)
-        notes::writeNotes(path, notes::readNotes(path).text);
-    QCOMPARE(fileBytes(path), original);
-}
-
 void TstNotesFile::otherLineEndsAreRead_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -102,26 +89,6 @@ void TstNotesFile::otherLineEndsAreRead() {
     QFETCH(QString, text);
     QCOMPARE(notes::textFromBytes(bytes), text);
     QCOMPARE(notes::bytesFromText(text), QByteArray("uno\r\ndos\r\n"));
-}
-
-void TstNotesFile::missingFileReadsEmptyAndIsCreated() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notas.txt"));
-    const notes::NotesRead read = notes::readNotes(path);
-    QCOMPARE(read.state, notes::NotesRead::State::Missing);
-    QCOMPARE(read.text, QString());
-    QVERIFY(notes::needsWrite(path, false));
-    notes::writeNotes(path, QString());
-    QVERIFY(QFile::exists(path));
-    QVERIFY(!notes::needsWrite(path, false));
-    QVERIFY(notes::needsWrite(path, true));
-}
-
-void TstNotesFile::folderInPlaceOfTheFileIsUnreadable() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
-    QCOMPARE(notes::readNotes(dir.filePath(QStringLiteral("notas.txt"))).state,
-             notes::NotesRead::State::Unreadable);
 }
 
 void TstNotesFile::failedWriteLeavesThePreviousFile_data() {
