@@ -11,7 +11,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvantel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvantel"));
+    // No display name of its own: the platform would append it to every window title, and the
+    // titles are shown exactly as set. Dialogs take the application name instead.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     const QString ruta = datadir::defaultRuta();
