@@ -82,7 +82,7 @@ public:
     int PulsNotas = 0;                    // clicks on Label13
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
-    StepRepeat stepRepeat;      // the auto-repeat of a held step label and its flag `Suelto`
+    StepRepeat stepRepeat;       // the auto-repeat of a held step label and its flag `Suelto`
     search::TextSearch busqueda; // TextoBusca, MesBusca, NumHallados, UltHallado
 
     Form2* form2() const { return form2_; }
