@@ -4,6 +4,7 @@
 #include "app/qt_prompter.h"
 #include "platform/clock.h"
 #include "platform/data_dir.h"
+#include "platform/termination.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -26,5 +27,7 @@ int main(int argc, char* argv[]) {
     if (!installFault.isEmpty())
         prompter.tell(installFault);
     form.start();
+    // The session ending by a signal ends the program as a close would, keeping the notes.
+    termination::onTerminationSignal([] { QApplication::quit(); });
     return QApplication::exec();
 }
