@@ -231,6 +231,7 @@ void Form1::wireControls() {
     connect(Label18, &VbLabel::mouseUp, this, &Form1::Label18_MouseUp);
     connect(Label19, &VbLabel::mouseDown, this, &Form1::Label19_MouseDown);
     connect(Label19, &VbLabel::mouseUp, this, &Form1::Label19_MouseUp);
+    wireNotesPanel();
     Text2->viewport()->installEventFilter(this);
     Label3->installEventFilter(this);
 }

@@ -129,6 +129,7 @@ private:
     void reportFault(const QString& message);
     // Saves an open notes panel; false when the user's text could not be written.
     bool saveNotesOnExit();
+    void wireNotesPanel();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
     using Step = StepState::Shown (StepState::*)();

@@ -26,9 +26,6 @@ const QColor kForm2Open(150, 0, 150);
 // 2000 x 1000 twips at 15 twips to the pixel.
 constexpr QSize kNotesOpenSize(2000 / 15, 1000 / 15);
 
-// Name of the object that holds the notes panel's connections, made at its first opening.
-const QString kNotesWatch = QStringLiteral("notesWatch");
-
 void setButtonColour(QPushButton* button, const QColor& colour) {
     QPalette p = button->palette();
     p.setColor(QPalette::Button, colour);
@@ -88,6 +85,25 @@ void Form1::Text2_Click() {
 
 // --- Notes panel -----------------------------------------------------------------------------
 
+void Form1::wireNotesPanel() {
+    // Checked once the edit is complete: the document cannot be changed from inside its own
+    // change notification.
+    connect(
+        Text3->document(), &QTextDocument::contentsChanged, this,
+        [this] {
+            const QString refused = removeRefused(Text3);
+            if (!refused.isEmpty())
+                reportFault(notes::refusedMessage(refused, calendar::notesFile(Ruta)));
+        },
+        Qt::QueuedConnection);
+    // The end of the program or of the session saves an open panel as closing it would.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveNotesOnExit(); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!saveNotesOnExit() && manager.allowsInteraction())
+            manager.cancel();
+    });
+}
+
 void Form1::Label13_Click() {
     const QString path = calendar::notesFile(Ruta);
     if (PulsNotas % 2 == 0) {
@@ -97,27 +113,6 @@ void Form1::Label13_Click() {
         if (read.state == notes::NotesRead::State::Unreadable) {
             reportFault(notes::unreadableMessage(path));
             return;
-        }
-        if (!findChild<QObject*>(kNotesWatch, Qt::FindDirectChildrenOnly)) {
-            auto* watch = new QObject(this);
-            watch->setObjectName(kNotesWatch);
-            // Checked once the edit is complete: the document cannot be changed from inside
-            // its own change notification.
-            connect(
-                Text3->document(), &QTextDocument::contentsChanged, watch,
-                [this] {
-                    const QString refused = removeRefused(Text3);
-                    if (!refused.isEmpty())
-                        reportFault(notes::refusedMessage(refused, calendar::notesFile(Ruta)));
-                },
-                Qt::QueuedConnection);
-            // The end of the program or of the session saves an open panel as closing it would.
-            connect(qApp, &QCoreApplication::aboutToQuit, watch, [this] { saveNotesOnExit(); });
-            connect(qGuiApp, &QGuiApplication::commitDataRequest, watch,
-                    [this](QSessionManager& manager) {
-                        if (!saveNotesOnExit() && manager.allowsInteraction())
-                            manager.cancel();
-                    });
         }
         ++PulsNotas;
         Label13->setBackground(kNotesOpen);
