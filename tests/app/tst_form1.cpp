@@ -2,10 +2,7 @@
 // view after start-up, a year the calendar does not hold, a fault in the data reported while
 // the window keeps running, and the new run when the date changes at midnight.
 
-#include "app/form1.h"
-#include "platform/clock.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -58,11 +55,8 @@ void TstForm1::startUpInventory() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(QString, text);
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    auto* widget = form.findChild<QWidget*>(name);
+    MainWindowFixture w;
+    auto* widget = w.form.findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
              QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
@@ -73,27 +67,24 @@ void TstForm1::startUpInventory() {
 }
 
 void TstForm1::startUpStates() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    QCOMPARE(form.size(), QSize(532, 181));
-    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(form.Text3->isHidden());
-    QVERIFY(form.Text4->isHidden());
-    QVERIFY(!form.Text1->isEnabled());
+    MainWindowFixture w;
+    QCOMPARE(w.form.size(), QSize(532, 181));
+    QVERIFY(w.form.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(w.form.Text3->isHidden());
+    QVERIFY(w.form.Text4->isHidden());
+    QVERIFY(!w.form.Text1->isEnabled());
     // The legend shows no readable text: box and text in the same colour.
-    QCOMPARE(form.Text2->palette().color(QPalette::Text),
-             form.Text2->palette().color(QPalette::Base));
-    QCOMPARE(form.Label6->background(), QColor(192, 192, 192));
-    QVERIFY(!form.Image2->pixmap().isNull());
-    QCOMPARE(form.Image2->pixmap().size(), QSize(48, 66));
+    QCOMPARE(w.form.Text2->palette().color(QPalette::Text),
+             w.form.Text2->palette().color(QPalette::Base));
+    QCOMPARE(w.form.Label6->background(), QColor(192, 192, 192));
+    QVERIFY(!w.form.Image2->pixmap().isNull());
+    QCOMPARE(w.form.Image2->pixmap().size(), QSize(48, 66));
 
     // The keyboard order starts on "Siglas", which holds the focus.
-    const QList<QWidget*> order = {form.Command6, form.Command2, form.Command1, form.Command3,
-                                   form.Command4, form.Command5, form.Text1,    form.Text2,
-                                   form.Command8, form.Text3,    form.Text4,    form.Command7,
-                                   form.Command9};
+    const QList<QWidget*> order = {
+        w.form.Command6, w.form.Command2, w.form.Command1, w.form.Command3, w.form.Command4,
+        w.form.Command5, w.form.Text1,    w.form.Text2,    w.form.Command8, w.form.Text3,
+        w.form.Text4,    w.form.Command7, w.form.Command9};
     // (a text box's own viewport and scroll bars follow it in the chain and are skipped)
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget* next = order.at(i - 1)->nextInFocusChain();
@@ -101,153 +92,129 @@ void TstForm1::startUpStates() {
             next = next->nextInFocusChain();
         QCOMPARE(next, order.at(i));
     }
-    form.show();
-    QApplication::setActiveWindow(&form);
-    form.start();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.Command6);
-    QVERIFY(prompter.messages.isEmpty());
+    w.form.show();
+    QApplication::setActiveWindow(&w.form);
+    w.form.start();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    QCOMPARE(QApplication::focusWidget(), w.form.Command6);
+    QVERIFY(w.prompter.messages.isEmpty());
 }
 
 void TstForm1::showsToday() {
-    DataFixture data;
-    data.setDayLine(4, 12, "Domingo de Pascua");
-    FixedClock clock(QDate(2009, 4, 12), QTime(10, 20, 30));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    QCOMPARE(form.Label1->text(), QStringLiteral("+ Domingo"));
-    QCOMPARE(form.Label15->text(), QStringLiteral("Abril"));
-    QCOMPARE(form.Label14->text(), QStringLiteral("Domingo de Pascua"));
-    QCOMPARE(form.Label9->text(), QStringLiteral("Celebración 5"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("2009"));
-    QCOMPARE(form.Label2->text(), QStringLiteral("10:20:30"));
-    QCOMPARE(form.FechaVista, QDate(2009, 4, 12));
-    QVERIFY(form.Label16->isEnabled() && form.Label19->isEnabled());
+    MainWindowFixture w(QDate(2009, 4, 12), QTime(10, 20, 30));
+    w.data.setDayLine(4, 12, "Domingo de Pascua");
+    w.form.start();
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Domingo de Pascua"));
+    QCOMPARE(w.form.Label9->text(), QStringLiteral("Celebración 5"));
+    QCOMPARE(w.form.Label4->text(), QStringLiteral("2009"));
+    QCOMPARE(w.form.Label2->text(), QStringLiteral("10:20:30"));
+    QCOMPARE(w.form.FechaVista, QDate(2009, 4, 12));
+    QVERIFY(w.form.Label16->isEnabled() && w.form.Label19->isEnabled());
 }
 
 void TstForm1::yearOutsideTheCalendarStillOpens() {
-    DataFixture data;
-    FixedClock clock(QDate(2026, 12, 7));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    QVERIFY(prompter.messages.isEmpty());
-    QCOMPARE(form.Label1->text(), QStringLiteral("Lunes"));
-    QCOMPARE(form.Label15->text(), QStringLiteral("Diciembre"));
-    QCOMPARE(form.Label14->text(), DataFixture::defaultDayLine(12, 7));
-    QCOMPARE(form.Label4->text(), QStringLiteral("2026"));
-    QCOMPARE(form.Label9->text(), QStringLiteral("El calendario abarca de 2000 a 2016"));
+    StartedMainWindow w(QDate(2026, 12, 7));
+    QVERIFY(w.prompter.messages.isEmpty());
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("Lunes"));
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Diciembre"));
+    QCOMPARE(w.form.Label14->text(), DataFixture::defaultDayLine(12, 7));
+    QCOMPARE(w.form.Label4->text(), QStringLiteral("2026"));
+    QCOMPARE(w.form.Label9->text(), QStringLiteral("El calendario abarca de 2000 a 2016"));
     // The message fits its label.
-    QVERIFY(form.Label9->fontMetrics().horizontalAdvance(form.Label9->text()) <
-            form.Label9->width());
-    QCOMPARE(form.Label8->text(), QString());
-    QCOMPARE(form.Label7->text(), QString());
-    QCOMPARE(form.Label11->text(), QString());
-    QCOMPARE(form.Label6->background(), QColor(192, 192, 192));
+    QVERIFY(w.form.Label9->fontMetrics().horizontalAdvance(w.form.Label9->text()) <
+            w.form.Label9->width());
+    QCOMPARE(w.form.Label8->text(), QString());
+    QCOMPARE(w.form.Label7->text(), QString());
+    QCOMPARE(w.form.Label11->text(), QString());
+    QCOMPARE(w.form.Label6->background(), QColor(192, 192, 192));
 }
 
 void TstForm1::dataFaultKeepsTheWindowRunning() {
-    DataFixture data;
-    data.removeFile("c7.txt");
-    FixedClock clock(QDate(2009, 4, 12), QTime(10, 0, 0));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages.first().contains("c7.txt"));
-    QVERIFY(prompter.messages.first().startsWith("No se encuentra"));
+    MainWindowFixture w(QDate(2009, 4, 12), QTime(10, 0, 0));
+    w.data.removeFile("c7.txt");
+    w.form.start();
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains("c7.txt"));
+    QVERIFY(w.prompter.messages.first().startsWith("No se encuentra"));
     // The clock goes on, and the fault is not reported again at every tick.
-    clock.set(QDate(2009, 4, 12), QTime(10, 0, 1));
-    QTRY_COMPARE(form.Label2->text(), QStringLiteral("10:00:01"));
-    QCOMPARE(prompter.messages.size(), 1);
+    w.clock.set(QDate(2009, 4, 12), QTime(10, 0, 1));
+    QTRY_COMPARE(w.form.Label2->text(), QStringLiteral("10:00:01"));
+    QCOMPARE(w.prompter.messages.size(), 1);
     // Once the file is back, the next run shows the day.
     DataFixture whole;
-    data.writeLines("c7.txt", whole.lines("c7.txt"));
-    form.Form_Activate();
-    QCOMPARE(prompter.messages.size(), 1);
-    QCOMPARE(form.Label9->text(), QStringLiteral("Celebración 5"));
+    w.data.writeLines("c7.txt", whole.lines("c7.txt"));
+    w.form.Form_Activate();
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QCOMPARE(w.form.Label9->text(), QStringLiteral("Celebración 5"));
 }
 
 void TstForm1::midnightStartsANewRun() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 11), QTime(23, 59, 59));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    QCOMPARE(form.Label1->text(), QStringLiteral("Sábado"));
-    QCOMPARE(form.Label9->text(), QStringLiteral("No hay"));
-    clock.set(QDate(2009, 4, 12), QTime(0, 0, 0));
-    QTRY_COMPARE(form.Label1->text(), QStringLiteral("+ Domingo"));
-    QCOMPARE(form.Label14->text(), DataFixture::defaultDayLine(4, 12));
-    QCOMPARE(form.Label9->text(), QStringLiteral("Celebración 5"));
-    QCOMPARE(form.FechaVista, QDate(2009, 4, 12));
-    QCOMPARE(form.Label2->text(), QStringLiteral("00:00:00"));
+    StartedMainWindow w(QDate(2009, 4, 11), QTime(23, 59, 59));
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("Sábado"));
+    QCOMPARE(w.form.Label9->text(), QStringLiteral("No hay"));
+    w.clock.set(QDate(2009, 4, 12), QTime(0, 0, 0));
+    QTRY_COMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
+    QCOMPARE(w.form.Label14->text(), DataFixture::defaultDayLine(4, 12));
+    QCOMPARE(w.form.Label9->text(), QStringLiteral("Celebración 5"));
+    QCOMPARE(w.form.FechaVista, QDate(2009, 4, 12));
+    QCOMPARE(w.form.Label2->text(), QStringLiteral("00:00:00"));
 }
 
 void TstForm1::overflowMarkFollowsTheLine() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    QCOMPARE(form.Label20->text(), QString());
+    StartedMainWindow w;
+    QCOMPARE(w.form.Label20->text(), QString());
     // A line exactly as wide as the label gets no mark; one pixel more does.
     QString line;
-    while (form.textWidthTwips(line + 'i') <= 4935.0)
+    while (w.form.textWidthTwips(line + 'i') <= 4935.0)
         line += 'i';
-    form.Label14->setText(line);
-    form.Flech();
-    QVERIFY(form.textWidthTwips(line) <= 4935.0);
-    QCOMPARE(form.Label20->text(), QString());
-    form.Label14->setText(line + "WWW");
-    form.Flech();
-    QVERIFY(!form.Label20->text().isEmpty());
+    w.form.Label14->setText(line);
+    w.form.Flech();
+    QVERIFY(w.form.textWidthTwips(line) <= 4935.0);
+    QCOMPARE(w.form.Label20->text(), QString());
+    w.form.Label14->setText(line + "WWW");
+    w.form.Flech();
+    QVERIFY(!w.form.Label20->text().isEmpty());
     // A short line clears the mark a long one left; so does an empty one.
-    form.Label14->setText("corto");
-    form.Flech();
-    QCOMPARE(form.Label20->text(), QString());
-    form.Label14->setText(line + "WWW");
-    form.Flech();
-    form.Label14->setText(QString());
-    form.Flech();
-    QCOMPARE(form.Label20->text(), QString());
+    w.form.Label14->setText("corto");
+    w.form.Flech();
+    QCOMPARE(w.form.Label20->text(), QString());
+    w.form.Label14->setText(line + "WWW");
+    w.form.Flech();
+    w.form.Label14->setText(QString());
+    w.form.Flech();
+    QCOMPARE(w.form.Label20->text(), QString());
 }
 
 void TstForm1::windowButtons() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.show();
-    form.start();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Label14->setText("otro día");
+    MainWindowFixture w;
+    w.form.show();
+    w.form.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    w.form.Label14->setText("otro día");
     // The minimise glyph changes nothing of what is shown.
-    QTest::mouseClick(form.Command3, Qt::LeftButton);
-    QVERIFY(form.windowState() & Qt::WindowMinimized);
-    QCOMPARE(form.Label14->text(), QStringLiteral("otro día"));
+    QTest::mouseClick(w.form.Command3, Qt::LeftButton);
+    QVERIFY(w.form.windowState() & Qt::WindowMinimized);
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("otro día"));
     // The close glyph ends the window.
-    form.showNormal();
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QVERIFY(!form.isVisible());
+    w.form.showNormal();
+    QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+    QVERIFY(!w.form.isVisible());
 }
 
 void TstForm1::bannerDragsTheWindow() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.move(100, 100);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QPoint start = form.pos();
-    QTest::mousePress(form.Label3, Qt::LeftButton, {}, QPoint(20, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, 35), form.Label3->mapToGlobal(QPointF(60, 35)),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(form.Label3, &move);
-    QTest::mouseRelease(form.Label3, Qt::LeftButton, {}, QPoint(60, 35));
-    QCOMPARE(form.pos(), start + QPoint(40, 30));
+    MainWindowFixture w;
+    w.form.move(100, 100);
+    w.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    const QPoint start = w.form.pos();
+    QTest::mousePress(w.form.Label3, Qt::LeftButton, {}, QPoint(20, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 35),
+                     w.form.Label3->mapToGlobal(QPointF(60, 35)), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(w.form.Label3, &move);
+    QTest::mouseRelease(w.form.Label3, Qt::LeftButton, {}, QPoint(60, 35));
+    QCOMPARE(w.form.pos(), start + QPoint(40, 30));
 }
 
 QTEST_MAIN(TstForm1)

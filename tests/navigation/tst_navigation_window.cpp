@@ -2,10 +2,7 @@
 // window: what a click and a held button show, the border while a button is down, any mouse
 // button, the tooltip of a long line, a fault while stepping, and the return to today.
 
-#include "app/form1.h"
-#include "platform/clock.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,80 +54,65 @@ void TstNavigationWindow::clickMakesOneStep_data() {
 
 void TstNavigationWindow::clickMakesOneStep() {
     QFETCH(Qt::MouseButton, button);
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 10));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    mouse(form.Label19, QEvent::MouseButtonPress, button);
-    QVERIFY(!form.Label19->isBoxed());
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 10/4")); // not before the wait ends
-    mouse(form.Label19, QEvent::MouseButtonRelease, button);
-    QVERIFY(form.Label19->isBoxed());
-    form.stepRepeat.tick();
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 11/4"));
-    QVERIFY(!form.stepRepeat.repeating());
-    QCOMPARE(form.Label15->text(), QStringLiteral("Abril"));
+    StartedMainWindow w(QDate(2009, 4, 10));
+    mouse(w.form.Label19, QEvent::MouseButtonPress, button);
+    QVERIFY(!w.form.Label19->isBoxed());
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 10/4")); // not before the wait ends
+    mouse(w.form.Label19, QEvent::MouseButtonRelease, button);
+    QVERIFY(w.form.Label19->isBoxed());
+    w.form.stepRepeat.tick();
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 11/4"));
+    QVERIFY(!w.form.stepRepeat.repeating());
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
 }
 
 void TstNavigationWindow::heldButtonMakesSeveralSteps() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 10));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    mouse(form.Label18, QEvent::MouseButtonPress);
+    StartedMainWindow w(QDate(2009, 4, 10));
+    mouse(w.form.Label18, QEvent::MouseButtonPress);
     for (int day = 9; day >= 6; --day) {
-        form.stepRepeat.tick();
-        QCOMPARE(form.Label14->text(), QStringLiteral("Dia %1/4").arg(day));
-        QVERIFY(!form.Label18->isBoxed());
+        w.form.stepRepeat.tick();
+        QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia %1/4").arg(day));
+        QVERIFY(!w.form.Label18->isBoxed());
     }
-    mouse(form.Label18, QEvent::MouseButtonRelease);
-    form.stepRepeat.tick(); // the pass under way still steps
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 5/4"));
-    QVERIFY(!form.stepRepeat.repeating());
-    QVERIFY(form.Label18->isBoxed());
+    mouse(w.form.Label18, QEvent::MouseButtonRelease);
+    w.form.stepRepeat.tick(); // the pass under way still steps
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 5/4"));
+    QVERIFY(!w.form.stepRepeat.repeating());
+    QVERIFY(w.form.Label18->isBoxed());
 }
 
 void TstNavigationWindow::todayButtonStepsFromToday() {
-    DataFixture data;
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    click(form, form.Label17);
-    click(form, form.Label17);
+    StartedMainWindow w;
+    click(w.form, w.form.Label17);
+    click(w.form, w.form.Label17);
     for (int i = 0; i < 4; ++i)
-        click(form, form.Label18);
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 8/6"));
-    form.Command9->setFocus();
-    form.Text1->setText(QStringLiteral(" Hallados : 3"));
-    form.Command2->click();
-    QCOMPARE(form.Text1->text(), QString());
-    QCOMPARE(form.focusWidget(), form.Command6);
-    QCOMPARE(form.Label15->text(), QStringLiteral("Abril"));
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 12/4"));
-    click(form, form.Label19);
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 13/4"));
+        click(w.form, w.form.Label18);
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 8/6"));
+    w.form.Command9->setFocus();
+    w.form.Text1->setText(QStringLiteral(" Hallados : 3"));
+    w.form.Command2->click();
+    QCOMPARE(w.form.Text1->text(), QString());
+    QCOMPARE(w.form.focusWidget(), w.form.Command6);
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 12/4"));
+    click(w.form, w.form.Label19);
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 13/4"));
 }
 
 void TstNavigationWindow::faultWhileHeldIsToldOnce() {
-    DataFixture data;
-    data.removeFile(QStringLiteral("05.txt"));
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    mouse(form.Label17, QEvent::MouseButtonPress);
-    form.stepRepeat.tick();
-    QVERIFY(!form.stepRepeat.repeating());
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages.first().contains(QStringLiteral("05.txt")));
-    QCOMPARE(form.Label15->text(), QStringLiteral("Abril"));
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 12/4"));
-    mouse(form.Label17, QEvent::MouseButtonRelease);
-    click(form, form.Label19); // the window goes on stepping from where it was
-    QCOMPARE(form.Label14->text(), QStringLiteral("Dia 13/4"));
+    MainWindowFixture w;
+    w.data.removeFile(QStringLiteral("05.txt"));
+    w.form.start();
+    mouse(w.form.Label17, QEvent::MouseButtonPress);
+    w.form.stepRepeat.tick();
+    QVERIFY(!w.form.stepRepeat.repeating());
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains(QStringLiteral("05.txt")));
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 12/4"));
+    mouse(w.form.Label17, QEvent::MouseButtonRelease);
+    click(w.form, w.form.Label19); // the window goes on stepping from where it was
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 13/4"));
 }
 
 void TstNavigationWindow::tooltipShowsALongLine_data() {
@@ -144,29 +126,23 @@ void TstNavigationWindow::tooltipShowsALongLine_data() {
 void TstNavigationWindow::tooltipShowsALongLine() {
     QFETCH(QString, line);
     QFETCH(bool, shown);
-    DataFixture data;
-    data.setDayLine(4, 12, line);
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    mouse(form.Label14, QEvent::MouseMove, Qt::NoButton);
-    QCOMPARE(form.Label14->toolTip(), shown ? line : QString());
-    QCOMPARE(!form.Label20->text().isEmpty(), shown); // the overflow mark agrees
+    MainWindowFixture w;
+    w.data.setDayLine(4, 12, line);
+    w.form.start();
+    mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
+    QCOMPARE(w.form.Label14->toolTip(), shown ? line : QString());
+    QCOMPARE(!w.form.Label20->text().isEmpty(), shown); // the overflow mark agrees
 }
 
 void TstNavigationWindow::tooltipFollowsThePointerNotTheCaption() {
-    DataFixture data;
-    data.setDayLine(4, 12, longLine());
-    FixedClock clock(QDate(2009, 4, 12));
-    ScriptedPrompter prompter;
-    Form1 form(clock, data.ruta(), prompter);
-    form.start();
-    mouse(form.Label14, QEvent::MouseMove, Qt::NoButton);
-    click(form, form.Label19); // a short line now
-    QCOMPARE(form.Label14->toolTip(), longLine());
-    mouse(form.Label14, QEvent::MouseMove, Qt::NoButton);
-    QCOMPARE(form.Label14->toolTip(), QString());
+    MainWindowFixture w;
+    w.data.setDayLine(4, 12, longLine());
+    w.form.start();
+    mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
+    click(w.form, w.form.Label19); // a short line now
+    QCOMPARE(w.form.Label14->toolTip(), longLine());
+    mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
+    QCOMPARE(w.form.Label14->toolTip(), QString());
 }
 
 QTEST_MAIN(TstNavigationWindow)

@@ -2,11 +2,8 @@
 // is pressed, its title, frame, size and nineteen lines, text typed into it gone at the next
 // opening, and closing it greys the button and shows today again in the main window.
 
-#include "app/form1.h"
-#include "platform/clock.h"
 #include "platform/text_file.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -15,12 +12,7 @@
 
 namespace {
 
-struct Window {
-    DataFixture data;
-    FixedClock clock{QDate(2009, 4, 12)};
-    ScriptedPrompter prompter;
-    Form1 form{clock, data.ruta(), prompter};
-    Window() { form.start(); }
+struct Window : StartedMainWindow {
     void pressMisaDifuntos() { QTest::mouseClick(form.Command8, Qt::LeftButton); }
 };
 

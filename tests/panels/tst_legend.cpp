@@ -2,10 +2,7 @@
 // window's face colour until "Siglas" is first pressed, then readable and grey in turn with
 // the button's colour and caption, and the focus kept on the button after a click into it.
 
-#include "app/form1.h"
-#include "platform/clock.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -13,14 +10,6 @@
 #include <QTest>
 
 namespace {
-
-struct Window {
-    DataFixture data;
-    FixedClock clock{QDate(2009, 4, 12)};
-    ScriptedPrompter prompter;
-    Form1 form{clock, data.ruta(), prompter};
-    Window() { form.start(); }
-};
 
 QColor buttonColour(const QPushButton* b) {
     return b->palette().color(QPalette::Button);
@@ -46,7 +35,7 @@ private Q_SLOTS:
 };
 
 void TstLegend::legendText() {
-    Window w;
+    StartedMainWindow w;
     const QString expected = QStringLiteral("-b : Blanco\n"
                                             "-B : Blanco\n"
                                             "dc:Doct.de\n"
@@ -68,7 +57,7 @@ void TstLegend::legendText() {
 }
 
 void TstLegend::blankBlockBeforeTheFirstPress() {
-    Window w;
+    StartedMainWindow w;
     const QColor face = w.form.palette().color(QPalette::Button);
     QVERIFY(face != QColor(190, 190, 190));
     QCOMPARE(paper(w.form.Text2), face);
@@ -97,7 +86,7 @@ void TstLegend::togglesOverPresses() {
     QFETCH(QString, caption);
     QFETCH(QColor, paper);
     QFETCH(QColor, ink);
-    Window w;
+    StartedMainWindow w;
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(w.form.Command6, Qt::LeftButton);
     QCOMPARE(w.form.PulsSiglas, presses);
@@ -118,7 +107,7 @@ void TstLegend::clickIntoTheLegendKeepsTheFocus_data() {
 
 void TstLegend::clickIntoTheLegendKeepsTheFocus() {
     QFETCH(int, presses);
-    Window w;
+    StartedMainWindow w;
     w.form.show();
     QApplication::setActiveWindow(&w.form);
     QVERIFY(QTest::qWaitForWindowActive(&w.form));

@@ -4,10 +4,7 @@
 // the user is told), the notes saved however the program ends, and characters the file cannot
 // hold refused as they are typed or pasted.
 
-#include "app/form1.h"
-#include "platform/clock.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,12 +33,7 @@ void click(VbLabel* label) {
     QTest::mouseClick(label, Qt::LeftButton);
 }
 
-struct Window {
-    DataFixture data;
-    FixedClock clock{QDate(2009, 4, 12)};
-    ScriptedPrompter prompter;
-    Form1 form{clock, data.ruta(), prompter};
-    Window() { form.start(); }
+struct Window : StartedMainWindow {
     QString notes() const { return data.path(QStringLiteral("notas.txt")); }
 };
 

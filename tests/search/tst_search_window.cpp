@@ -3,10 +3,7 @@
 // end message, Cancel, the return to today in the middle of a search, " Buscar siguiente"
 // before any "Buscar", the list toggle and the lookup answer in Label9.
 
-#include "app/form1.h"
-#include "platform/clock.h"
-#include "support/data_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,23 +21,17 @@ const QString kSanJose = QStringLiteral("S. José, esposo de la B.V. María, So+
 const QString kObrero = QStringLiteral("S. José Obrero, Me-b");
 
 // A window on Easter Sunday 2009 whose calendar holds "José" on 19 March and 1 May.
-struct Window {
-    DataFixture data;
-    FixedClock clock{QDate(2009, 4, 12)};
-    ScriptedPrompter prompter;
-    std::unique_ptr<Form1> form;
-
+struct Window : MainWindowFixture {
     Window() {
         data.setDayLine(3, 19, kSanJose);
         data.setDayLine(5, 1, kObrero);
-        form = std::make_unique<Form1>(clock, data.ruta(), prompter);
-        form->start();
+        form.start();
     }
     void search(const std::optional<QString>& answer) {
         prompter.answers.append(answer);
-        form->Command4->click();
+        form.Command4->click();
     }
-    void next() { form->Command5->click(); }
+    void next() { form.Command5->click(); }
 };
 
 void clickLabel(QWidget* label) {
@@ -87,9 +78,9 @@ void TstSearchWindow::buscarAsksAndResets() {
     QCOMPARE(w.prompter.asked.first().prompt, kSearchPrompt);
     QCOMPARE(w.prompter.asked.first().defaultAnswer, QString());
     QCOMPARE(w.prompter.asked.first().twips, QPoint(1000, 1000));
-    QCOMPARE(w.form->busqueda.textoBusca(), QStringLiteral("JOSÉ"));
-    QCOMPARE(w.form->focusWidget(), w.form->Command5);
-    QCOMPARE(w.form->Text1->text(), QString());
+    QCOMPARE(w.form.busqueda.textoBusca(), QStringLiteral("JOSÉ"));
+    QCOMPARE(w.form.focusWidget(), w.form.Command5);
+    QCOMPARE(w.form.Text1->text(), QString());
 }
 
 void TstSearchWindow::promptOffersThePreviousTextInUpperCase() {
@@ -107,12 +98,12 @@ void TstSearchWindow::cancelResetsAndParksTheFocus() {
     w.next();
     w.next();
     w.search(std::nullopt);
-    QCOMPARE(w.form->busqueda.textoBusca(), QString());
-    QCOMPARE(w.form->busqueda.mesBusca(), 1);
-    QCOMPARE(w.form->busqueda.numHallados(), 0);
-    QCOMPARE(w.form->busqueda.ultHallado(), 100);
-    QCOMPARE(w.form->focusWidget(), w.form->Command6);
-    QCOMPARE(w.form->Text1->text(), QString());
+    QCOMPARE(w.form.busqueda.textoBusca(), QString());
+    QCOMPARE(w.form.busqueda.mesBusca(), 1);
+    QCOMPARE(w.form.busqueda.numHallados(), 0);
+    QCOMPARE(w.form.busqueda.ultHallado(), 100);
+    QCOMPARE(w.form.focusWidget(), w.form.Command6);
+    QCOMPARE(w.form.Text1->text(), QString());
 }
 
 void TstSearchWindow::passShowsTheNextFoundDay() {
@@ -122,20 +113,20 @@ void TstSearchWindow::passShowsTheNextFoundDay() {
                                                       {QStringLiteral("Mayo"), kObrero}};
     for (qsizetype i = 0; i < found.size(); ++i) {
         w.next();
-        QCOMPARE(w.form->Label15->text(), found.at(i).first);
-        QCOMPARE(w.form->Label14->text(), found.at(i).second);
-        QCOMPARE(w.form->Text1->text(), QStringLiteral(" Hallados : %1").arg(i + 1));
+        QCOMPARE(w.form.Label15->text(), found.at(i).first);
+        QCOMPARE(w.form.Label14->text(), found.at(i).second);
+        QCOMPARE(w.form.Text1->text(), QStringLiteral(" Hallados : %1").arg(i + 1));
     }
-    QVERIFY(!w.form->Text1->isEnabled());
-    QVERIFY(!w.form->Text1->font().bold());
-    QCOMPARE(w.form->Text1->palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 0));
-    for (VbLabel* field : {w.form->Label1, w.form->Label6, w.form->Label7, w.form->Label8,
-                           w.form->Label9, w.form->Label11})
+    QVERIFY(!w.form.Text1->isEnabled());
+    QVERIFY(!w.form.Text1->font().bold());
+    QCOMPARE(w.form.Text1->palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 0));
+    for (VbLabel* field : {w.form.Label1, w.form.Label6, w.form.Label7, w.form.Label8,
+                           w.form.Label9, w.form.Label11})
         QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
-    QCOMPARE(w.form->Label6->background(), QColor(190, 190, 190));
-    for (VbLabel* step : stepLabels(*w.form))
+    QCOMPARE(w.form.Label6->background(), QColor(190, 190, 190));
+    for (VbLabel* step : stepLabels(w.form))
         QVERIFY(!step->isEnabled());
-    QCOMPARE(w.form->focusWidget(), w.form->Command5);
+    QCOMPARE(w.form.focusWidget(), w.form.Command5);
     QVERIFY(w.prompter.messages.isEmpty());
 }
 
@@ -145,13 +136,13 @@ void TstSearchWindow::textOnlyOnTheLastDayThenTheEndMessage() {
     w.data.setDayLine(12, 31, silvestre);
     w.search(QStringLiteral("silvestre"));
     w.next();
-    QCOMPARE(w.form->Label14->text(), silvestre);
+    QCOMPARE(w.form.Label14->text(), silvestre);
     w.next();
     QCOMPARE(w.prompter.messages, QStringList{kEndMessage});
-    QCOMPARE(w.form->focusWidget(), w.form->Command6);
-    QCOMPARE(w.form->Label15->text(), QStringLiteral("Diciembre"));
-    QCOMPARE(w.form->Label14->text(), silvestre);
-    QCOMPARE(w.form->Text1->text(), QStringLiteral(" Hallados : 1"));
+    QCOMPARE(w.form.focusWidget(), w.form.Command6);
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Diciembre"));
+    QCOMPARE(w.form.Label14->text(), silvestre);
+    QCOMPARE(w.form.Text1->text(), QStringLiteral(" Hallados : 1"));
 }
 
 void TstSearchWindow::textNowhere() {
@@ -159,25 +150,25 @@ void TstSearchWindow::textNowhere() {
     w.search(QStringLiteral("virovedude"));
     w.next();
     QCOMPARE(w.prompter.messages, QStringList{kEndMessage});
-    QCOMPARE(w.form->Text1->text(), QStringLiteral(" Hallados : 0"));
-    QCOMPARE(w.form->Label14->text(), QStringLiteral("Dia 12/4")); // today's line stays
-    QCOMPARE(w.form->Label1->text(), QString());
-    QCOMPARE(w.form->Label7->text(), QString());
+    QCOMPARE(w.form.Text1->text(), QStringLiteral(" Hallados : 0"));
+    QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 12/4")); // today's line stays
+    QCOMPARE(w.form.Label1->text(), QString());
+    QCOMPARE(w.form.Label7->text(), QString());
 }
 
 void TstSearchWindow::todayButtonThenTheNextPassContinues() {
     Window w;
     w.search(QStringLiteral("josé"));
     w.next();
-    w.form->Command2->click();
-    QCOMPARE(w.form->Text1->text(), QString());
-    QCOMPARE(w.form->Label1->text(), QStringLiteral("+ Domingo")); // 12 April 2009
-    QCOMPARE(w.form->Label15->text(), QStringLiteral("Abril"));
-    for (VbLabel* step : stepLabels(*w.form))
+    w.form.Command2->click();
+    QCOMPARE(w.form.Text1->text(), QString());
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo")); // 12 April 2009
+    QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
+    for (VbLabel* step : stepLabels(w.form))
         QVERIFY(step->isEnabled());
     w.next();
-    QCOMPARE(w.form->Label14->text(), kObrero);
-    QCOMPARE(w.form->Text1->text(), QStringLiteral(" Hallados : 2"));
+    QCOMPARE(w.form.Label14->text(), kObrero);
+    QCOMPARE(w.form.Text1->text(), QStringLiteral(" Hallados : 2"));
 }
 
 void TstSearchWindow::nextBeforeAnySearch_data() {
@@ -195,16 +186,16 @@ void TstSearchWindow::nextBeforeAnySearch() {
     QCOMPARE(w.prompter.asked.size(), 1);
     QCOMPARE(w.prompter.asked.first().prompt, kSearchPrompt);
     if (answer) {
-        QCOMPARE(w.form->Label14->text(), kSanJose);
-        QCOMPARE(w.form->Text1->text(), QStringLiteral(" Hallados : 1"));
-        QCOMPARE(w.form->focusWidget(), w.form->Command5);
+        QCOMPARE(w.form.Label14->text(), kSanJose);
+        QCOMPARE(w.form.Text1->text(), QStringLiteral(" Hallados : 1"));
+        QCOMPARE(w.form.focusWidget(), w.form.Command5);
     } else {
         // Nothing changes: today stays in full view and the next click asks again.
-        QVERIFY(!w.form->busqueda.begun());
-        QCOMPARE(w.form->Label14->text(), QStringLiteral("Dia 12/4"));
-        QCOMPARE(w.form->Label1->text(), QStringLiteral("+ Domingo"));
-        QVERIFY(w.form->Label16->isEnabled());
-        QCOMPARE(w.form->focusWidget(), w.form->Command6);
+        QVERIFY(!w.form.busqueda.begun());
+        QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 12/4"));
+        QCOMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
+        QVERIFY(w.form.Label16->isEnabled());
+        QCOMPARE(w.form.focusWidget(), w.form.Command6);
         w.next();
         QCOMPARE(w.prompter.asked.size(), 2);
     }
@@ -217,29 +208,29 @@ void TstSearchWindow::passEndsAHeldStepButton() {
     const QPointF pos(5, 5);
     QMouseEvent press(QEvent::MouseButtonPress, pos, pos, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(w.form->Label19, &press);
+    QApplication::sendEvent(w.form.Label19, &press);
     w.next(); // the disabled label would never see its release
-    QVERIFY(!w.form->stepRepeat.repeating());
-    QVERIFY(w.form->Label19->isBoxed());
-    w.form->stepRepeat.tick();
-    QCOMPARE(w.form->Label14->text(), kSanJose);
+    QVERIFY(!w.form.stepRepeat.repeating());
+    QVERIFY(w.form.Label19->isBoxed());
+    w.form.stepRepeat.tick();
+    QCOMPARE(w.form.Label14->text(), kSanJose);
 }
 
 void TstSearchWindow::listToggleShowsAndHides() {
     Window w;
-    QPlainTextEdit* list = w.form->Text4;
+    QPlainTextEdit* list = w.form.Text4;
     QVERIFY(list->toPlainText().startsWith(QStringLiteral("2  .Bautismo del Señor\n3  .Ceniza\n")));
-    clickLabel(w.form->Label10);
+    clickLabel(w.form.Label10);
     QVERIFY(list->isVisible() || !list->isHidden());
     QCOMPARE(list->geometry(), QRect(5640 / 15, 1080 / 15, 2300 / 15, 1500 / 15));
-    QCOMPARE(w.form->Label10->text(), QStringLiteral("Ocultar celebraciones"));
-    QCOMPARE(w.form->Label10->background(), QColor(0, 150, 0));
-    clickLabel(w.form->Label10);
+    QCOMPARE(w.form.Label10->text(), QStringLiteral("Ocultar celebraciones"));
+    QCOMPARE(w.form.Label10->background(), QColor(0, 150, 0));
+    clickLabel(w.form.Label10);
     QVERIFY(list->isHidden());
     QCOMPARE(list->size(), QSize(2300 / 15, 1500 / 15));
-    QCOMPARE(w.form->Label10->text(), QStringLiteral("Ver celebraciones"));
-    QCOMPARE(w.form->Label10->background(), QColor(190, 190, 190));
-    QCOMPARE(w.form->PulsCeleb, 2);
+    QCOMPARE(w.form.Label10->text(), QStringLiteral("Ver celebraciones"));
+    QCOMPARE(w.form.Label10->background(), QColor(190, 190, 190));
+    QCOMPARE(w.form.PulsCeleb, 2);
 }
 
 void TstSearchWindow::numberPromptStoresTheAnswerUnchanged_data() {
@@ -254,10 +245,10 @@ void TstSearchWindow::numberPromptStoresTheAnswerUnchanged() {
     QFETCH(std::optional<QString>, answer);
     QFETCH(QString, stored);
     Window w;
-    w.form->DatoCeleb = QStringLiteral("12/16");
-    const QString label9 = w.form->Label9->text();
+    w.form.DatoCeleb = QStringLiteral("12/16");
+    const QString label9 = w.form.Label9->text();
     w.prompter.answers.append(answer);
-    w.form->Command7->click();
+    w.form.Command7->click();
     QCOMPARE(w.prompter.asked.size(), 1);
     QCOMPARE(w.prompter.asked.first().prompt,
              QStringLiteral("Escriba el nº ('Ver celebraciones') y año de la celebración buscada "
@@ -265,8 +256,8 @@ void TstSearchWindow::numberPromptStoresTheAnswerUnchanged() {
                             "el año, día y mes."));
     QCOMPARE(w.prompter.asked.first().defaultAnswer, QString());
     QCOMPARE(w.prompter.asked.first().twips, QPoint(1000, 1000));
-    QCOMPARE(w.form->DatoCeleb, stored);
-    QCOMPARE(w.form->Label9->text(), label9); // the lookup waits for its own button
+    QCOMPARE(w.form.DatoCeleb, stored);
+    QCOMPARE(w.form.Label9->text(), label9); // the lookup waits for its own button
 }
 
 void TstSearchWindow::lookupAnswersInLabel9_data() {
@@ -283,13 +274,13 @@ void TstSearchWindow::lookupAnswersInLabel9() {
     QFETCH(QString, answer);
     Window w;
     w.prompter.answers.append(typed);
-    w.form->Command7->click();
-    w.form->Command9->click();
-    QCOMPARE(w.form->Label9->text(), answer);
-    QCOMPARE(w.form->DatoCeleb, typed); // pressing again repeats the same lookup
-    w.form->Label9->clear();
-    w.form->Command9->click();
-    QCOMPARE(w.form->Label9->text(), answer);
+    w.form.Command7->click();
+    w.form.Command9->click();
+    QCOMPARE(w.form.Label9->text(), answer);
+    QCOMPARE(w.form.DatoCeleb, typed); // pressing again repeats the same lookup
+    w.form.Label9->clear();
+    w.form.Command9->click();
+    QCOMPARE(w.form.Label9->text(), answer);
 }
 
 QTEST_MAIN(TstSearchWindow)
