@@ -78,9 +78,9 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    auto label = [this](VbLabel*& field, const char* name, const QString& text, int l, int t, int w,
-                        int h, const QColor& bg, const QColor& fg, bool boxed) {
-        field = new VbLabel(this);
+    auto label = [this](FormLabel*& field, const char* name, const QString& text, int l, int t,
+                        int w, int h, const QColor& bg, const QColor& fg, bool boxed) {
+        field = new FormLabel(this);
         field->setObjectName(QLatin1String(name));
         field->setText(text);
         place(field, l, t, w, h);
@@ -220,17 +220,17 @@ void Form1::wireControls() {
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(Label10, &VbLabel::clicked, this, &Form1::Label10_Click);
-    connect(Label13, &VbLabel::clicked, this, &Form1::Label13_Click);
-    connect(Label14, &VbLabel::mouseMoved, this, &Form1::Label14_MouseMove);
-    connect(Label16, &VbLabel::mouseDown, this, &Form1::Label16_MouseDown);
-    connect(Label16, &VbLabel::mouseUp, this, &Form1::Label16_MouseUp);
-    connect(Label17, &VbLabel::mouseDown, this, &Form1::Label17_MouseDown);
-    connect(Label17, &VbLabel::mouseUp, this, &Form1::Label17_MouseUp);
-    connect(Label18, &VbLabel::mouseDown, this, &Form1::Label18_MouseDown);
-    connect(Label18, &VbLabel::mouseUp, this, &Form1::Label18_MouseUp);
-    connect(Label19, &VbLabel::mouseDown, this, &Form1::Label19_MouseDown);
-    connect(Label19, &VbLabel::mouseUp, this, &Form1::Label19_MouseUp);
+    connect(Label10, &FormLabel::clicked, this, &Form1::Label10_Click);
+    connect(Label13, &FormLabel::clicked, this, &Form1::Label13_Click);
+    connect(Label14, &FormLabel::mouseMoved, this, &Form1::Label14_MouseMove);
+    connect(Label16, &FormLabel::mouseDown, this, &Form1::Label16_MouseDown);
+    connect(Label16, &FormLabel::mouseUp, this, &Form1::Label16_MouseUp);
+    connect(Label17, &FormLabel::mouseDown, this, &Form1::Label17_MouseDown);
+    connect(Label17, &FormLabel::mouseUp, this, &Form1::Label17_MouseUp);
+    connect(Label18, &FormLabel::mouseDown, this, &Form1::Label18_MouseDown);
+    connect(Label18, &FormLabel::mouseUp, this, &Form1::Label18_MouseUp);
+    connect(Label19, &FormLabel::mouseDown, this, &Form1::Label19_MouseDown);
+    connect(Label19, &FormLabel::mouseUp, this, &Form1::Label19_MouseUp);
     wireNotesPanel();
     Text2->viewport()->installEventFilter(this);
     Label3->installEventFilter(this);

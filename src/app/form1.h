@@ -5,7 +5,7 @@
 // procedures live beside the code they drive (dayview/, navigation/, search/, panels/) and
 // call the core library for every rule of the calendar.
 
-#include "app/vb_label.h"
+#include "app/form_label.h"
 #include "dayview/overflow.h"
 #include "liturgical_time/liturgical_time.h"
 #include "navigation/step_repeat.h"
@@ -36,26 +36,26 @@ public:
     void start();
 
     // --- Controls, by their names --------------------------------------------------------
-    VbLabel* Label1;       // weekday
-    VbLabel* Label2;       // clock
-    VbLabel* Label3;       // banner
-    VbLabel* Label4;       // year
-    VbLabel* Label5;       // motto
-    VbLabel* Label6;       // colour swatch
-    VbLabel* Label7;       // season
-    VbLabel* Label8;       // Sunday cycle
-    VbLabel* Label9;       // movable celebration / lookup answer
-    VbLabel* Label10;      // celebrations-list toggle
-    VbLabel* Label11;      // week of the season
-    VbLabel* Label12;      // heading over Label9
-    VbLabel* Label13;      // notes toggle
-    VbLabel* Label14;      // celebrations line
-    VbLabel* Label15;      // month name
-    VbLabel* Label16;      // month back
-    VbLabel* Label17;      // month forward
-    VbLabel* Label18;      // day back
-    VbLabel* Label19;      // day forward
-    VbLabel* Label20;      // overflow mark
+    FormLabel* Label1;     // weekday
+    FormLabel* Label2;     // clock
+    FormLabel* Label3;     // banner
+    FormLabel* Label4;     // year
+    FormLabel* Label5;     // motto
+    FormLabel* Label6;     // colour swatch
+    FormLabel* Label7;     // season
+    FormLabel* Label8;     // Sunday cycle
+    FormLabel* Label9;     // movable celebration / lookup answer
+    FormLabel* Label10;    // celebrations-list toggle
+    FormLabel* Label11;    // week of the season
+    FormLabel* Label12;    // heading over Label9
+    FormLabel* Label13;    // notes toggle
+    FormLabel* Label14;    // celebrations line
+    FormLabel* Label15;    // month name
+    FormLabel* Label16;    // month back
+    FormLabel* Label17;    // month forward
+    FormLabel* Label18;    // day back
+    FormLabel* Label19;    // day forward
+    FormLabel* Label20;    // overflow mark
     QPushButton* Command1; // close
     QPushButton* Command2; // today
     QPushButton* Command3; // minimise
@@ -133,8 +133,8 @@ private:
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
     using Step = StepState::Shown (StepState::*)();
-    void pressStep(VbLabel* label, Step step);
-    void releaseStep(VbLabel* label);
+    void pressStep(FormLabel* label, Step step);
+    void releaseStep(FormLabel* label);
     void makeStep(Step step);
     void startSearch(const QString& answer);
     void searchPass();

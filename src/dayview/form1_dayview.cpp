@@ -14,7 +14,7 @@ void Form1::Form_Activate() {
     // The date is taken as seen even when the run fails, so that a fault is reported once
     // and not again at every tick of the clock.
     FechaVista = today;
-    for (VbLabel* step : {Label16, Label17, Label18, Label19})
+    for (FormLabel* step : {Label16, Label17, Label18, Label19})
         step->setEnabled(true);
     try {
         const dayview::DayView view = dayview::resolveDay(today, Ruta);

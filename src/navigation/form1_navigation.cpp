@@ -8,14 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void Form1::pressStep(VbLabel* label, Step step) {
+void Form1::pressStep(FormLabel* label, Step step) {
     label->setBoxed(false);
     if (!steps.ready())
         return; // no day has been shown yet: nothing to step from
     stepRepeat.press([this, step] { makeStep(step); });
 }
 
-void Form1::releaseStep(VbLabel* label) {
+void Form1::releaseStep(FormLabel* label) {
     label->setBoxed(true);
     stepRepeat.release();
 }

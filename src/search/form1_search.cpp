@@ -65,14 +65,14 @@ void Form1::Command5_Click() {
 void Form1::searchPass() {
     // A held step label is disabled now and would never see its release.
     stepRepeat.stop();
-    for (VbLabel* step : {Label16, Label17, Label18, Label19}) {
+    for (FormLabel* step : {Label16, Label17, Label18, Label19}) {
         step->setBoxed(true);
         step->setEnabled(false);
     }
     Text1->setEnabled(true);
     setStatusStyle(Text1, QColor(250, 0, 0), true);
     Text1->setText(QStringLiteral(" Buscando"));
-    for (VbLabel* field : {Label1, Label6, Label7, Label8, Label9, Label11})
+    for (FormLabel* field : {Label1, Label6, Label7, Label8, Label9, Label11})
         field->clear();
     Label6->setBackground(kOffGrey);
 

@@ -20,7 +20,7 @@ void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::Left
 }
 
 // A click: press, release, then the end of the wait that makes the step.
-void click(Form1& form, VbLabel* label) {
+void click(Form1& form, FormLabel* label) {
     mouse(label, QEvent::MouseButtonPress);
     mouse(label, QEvent::MouseButtonRelease);
     form.stepRepeat.tick();

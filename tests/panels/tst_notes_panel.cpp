@@ -29,7 +29,7 @@ void type(QWidget* widget, const QString& text) {
     }
 }
 
-void click(VbLabel* label) {
+void click(FormLabel* label) {
     QTest::mouseClick(label, Qt::LeftButton);
 }
 

@@ -44,7 +44,7 @@ void clickLabel(QWidget* label) {
     QApplication::sendEvent(label, &release);
 }
 
-QList<VbLabel*> stepLabels(const Form1& form) {
+QList<FormLabel*> stepLabels(const Form1& form) {
     return {form.Label16, form.Label17, form.Label18, form.Label19};
 }
 
@@ -120,11 +120,11 @@ void TstSearchWindow::passShowsTheNextFoundDay() {
     QVERIFY(!w.form.Text1->isEnabled());
     QVERIFY(!w.form.Text1->font().bold());
     QCOMPARE(w.form.Text1->palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 0));
-    for (VbLabel* field : {w.form.Label1, w.form.Label6, w.form.Label7, w.form.Label8,
-                           w.form.Label9, w.form.Label11})
+    for (FormLabel* field : {w.form.Label1, w.form.Label6, w.form.Label7, w.form.Label8,
+                             w.form.Label9, w.form.Label11})
         QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
     QCOMPARE(w.form.Label6->background(), QColor(190, 190, 190));
-    for (VbLabel* step : stepLabels(w.form))
+    for (FormLabel* step : stepLabels(w.form))
         QVERIFY(!step->isEnabled());
     QCOMPARE(w.form.focusWidget(), w.form.Command5);
     QVERIFY(w.prompter.messages.isEmpty());
@@ -164,7 +164,7 @@ void TstSearchWindow::todayButtonThenTheNextPassContinues() {
     QCOMPARE(w.form.Text1->text(), QString());
     QCOMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo")); // 12 April 2009
     QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
-    for (VbLabel* step : stepLabels(w.form))
+    for (FormLabel* step : stepLabels(w.form))
         QVERIFY(step->isEnabled());
     w.next();
     QCOMPARE(w.form.Label14->text(), kObrero);

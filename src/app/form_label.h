@@ -5,10 +5,10 @@
 
 #include <QLabel>
 
-class VbLabel : public QLabel {
+class FormLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit VbLabel(QWidget* parent = nullptr);
+    explicit FormLabel(QWidget* parent = nullptr);
 
     void setBoxed(bool boxed);
     bool isBoxed() const { return boxed_; }

@@ -1,21 +1,21 @@
-#include "app/vb_label.h"
+#include "app/form_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-VbLabel::VbLabel(QWidget* parent) : QLabel(parent) {
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     setMouseTracking(true);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void VbLabel::setBoxed(bool boxed) {
+void FormLabel::setBoxed(bool boxed) {
     boxed_ = boxed;
     setContentsMargins(boxed ? 1 : 0, boxed ? 1 : 0, boxed ? 1 : 0, boxed ? 1 : 0);
     update();
 }
 
-void VbLabel::paintEvent(QPaintEvent* event) {
+void FormLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!boxed_)
         return;
@@ -25,40 +25,40 @@ void VbLabel::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void VbLabel::setColors(const QColor& background, const QColor& text) {
+void FormLabel::setColors(const QColor& background, const QColor& text) {
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     p.setColor(QPalette::WindowText, text);
     setPalette(p);
 }
 
-void VbLabel::setBackground(const QColor& background) {
+void FormLabel::setBackground(const QColor& background) {
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);
 }
 
-QColor VbLabel::background() const {
+QColor FormLabel::background() const {
     return palette().color(QPalette::Window);
 }
 
-QColor VbLabel::textColor() const {
+QColor FormLabel::textColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void VbLabel::mousePressEvent(QMouseEvent* event) {
+void FormLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     Q_EMIT mouseDown();
 }
 
-void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
+void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     Q_EMIT mouseUp();
     if (rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
 
-void VbLabel::mouseMoveEvent(QMouseEvent* event) {
+void FormLabel::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT mouseMoved();
     QLabel::mouseMoveEvent(event);
 }
