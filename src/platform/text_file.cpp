@@ -109,12 +109,8 @@ bool encodable(const QString& text) {
     return decode(encode(text)) == text;
 }
 
-QString readText(const QString& path) {
-    return decode(readBytes(path));
-}
-
 QStringList readAllLines(const QString& path) {
-    return splitLines(readText(path));
+    return splitLines(decode(readBytes(path)));
 }
 
 QStringList readLines(const QString& path, int count) {

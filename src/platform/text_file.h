@@ -17,9 +17,6 @@ QString readLine(const QString& path, int line);
 // Every line of the file. Throws DataFault (NotFound).
 QStringList readAllLines(const QString& path);
 
-// The whole file decoded from Windows-1252, line ends untouched. Throws DataFault (NotFound).
-QString readText(const QString& path);
-
 // Windows-1252 encoding and decoding of a text.
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
