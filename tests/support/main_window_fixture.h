@@ -5,7 +5,7 @@
 // shown or started by the test when it needs. StartedMainWindow also starts it, so today's
 // view is shown and the clock runs.
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "platform/clock.h"
 #include "support/data_fixture.h"
 #include "support/scripted_prompter.h"

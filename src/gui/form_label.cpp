@@ -1,4 +1,4 @@
-#include "app/form_label.h"
+#include "gui/form_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>

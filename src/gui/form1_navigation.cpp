@@ -2,7 +2,7 @@
 // rules live in StepState and the timing of a held button in StepRepeat; the window only feeds
 // them presses and releases and shows what a step hands back.
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "platform/data_fault.h"
 
 #include <QLineEdit>

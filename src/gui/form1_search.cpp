@@ -2,7 +2,7 @@
 // movable celebration (the list toggle Label10, the prompt of Command7 and the lookup of
 // Command9). The scan and the lookup live in the core; the window asks, shows and moves focus.
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "calendar_data/calendar_files.h"
 #include "platform/data_fault.h"
 #include "platform/prompter.h"

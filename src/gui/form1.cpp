@@ -1,7 +1,7 @@
-#include "app/form1.h"
+#include "gui/form1.h"
 
-#include "app/wrap_button.h"
-#include "panels/form2.h"
+#include "gui/wrap_button.h"
+#include "gui/form2.h"
 #include "panels/panel_texts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"

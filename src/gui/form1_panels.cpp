@@ -3,7 +3,7 @@
 // (`Command8`, `Form2`). The notes are read and written through the notes file unit; the box only
 // shows them, and refuses characters the file cannot hold as they come in.
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "calendar_data/calendar_files.h"
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"

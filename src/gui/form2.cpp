@@ -1,4 +1,4 @@
-#include "panels/form2.h"
+#include "gui/form2.h"
 
 #include "panels/panel_texts.h"
 

@@ -1,7 +1,7 @@
 // Starts the system: installs the calendar data on a first run and shows the main window.
 
-#include "app/form1.h"
-#include "app/qt_prompter.h"
+#include "gui/form1.h"
+#include "gui/qt_prompter.h"
 #include "platform/clock.h"
 #include "platform/data_dir.h"
 #include "platform/termination.h"

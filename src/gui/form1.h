@@ -5,12 +5,12 @@
 // procedures live beside the code they drive (dayview/, navigation/, search/, panels/) and
 // call the core library for every rule of the calendar.
 
-#include "app/form_label.h"
+#include "gui/form_label.h"
 #include "dayview/overflow.h"
 #include "liturgical_time/liturgical_time.h"
 #include "navigation/step_repeat.h"
 #include "navigation/step_state.h"
-#include "panels/form2.h"
+#include "gui/form2.h"
 #include "search/text_search.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 // The day view of the main window: one run for today (`Form_Activate`), the overflow mark
 // (`Flech`) and the clock that refreshes Label2 and starts a new run when the date changes.
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "dayview/day_view.h"
 #include "platform/clock.h"
 #include "platform/data_fault.h"

@@ -1,4 +1,4 @@
-#include "app/qt_prompter.h"
+#include "gui/qt_prompter.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "app/wrap_button.h"
+#include "gui/wrap_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
