@@ -3,8 +3,10 @@
 // (`Command8`, `Form2`). The notes are read and written through the notes file unit; the box only
 // shows them, and refuses characters the file cannot hold as they come in.
 
-#include "gui/form1.h"
 #include "calendar_data/calendar_files.h"
+#include "gui/colours.h"
+#include "gui/form1.h"
+#include "gui/twips.h"
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
 
@@ -17,14 +19,12 @@
 
 namespace {
 
-const QColor kOffGrey(190, 190, 190);
 const QColor kLegendButton(250, 175, 0);
 const QColor kLegendPaper(250, 250, 240);
 const QColor kNotesOpen(0, 200, 250);
 const QColor kForm2Open(150, 0, 150);
 
-// 2000 x 1000 twips at 15 twips to the pixel.
-constexpr QSize kNotesOpenSize(2000 / 15, 1000 / 15);
+constexpr QSize kNotesOpenSize = twips::size(2000, 1000);
 
 void setButtonColour(QPushButton* button, const QColor& colour) {
     QPalette p = button->palette();
@@ -73,9 +73,9 @@ void Form1::Command6_Click() {
         Command6->setText(QStringLiteral("Ocultar"));
         setBoxColours(Text2, kLegendPaper, Qt::black);
     } else {
-        setButtonColour(Command6, kOffGrey);
+        setButtonColour(Command6, colours::kOffGrey);
         Command6->setText(QStringLiteral("Siglas"));
-        setBoxColours(Text2, kOffGrey, kOffGrey);
+        setBoxColours(Text2, colours::kOffGrey, colours::kOffGrey);
     }
 }
 
@@ -127,7 +127,7 @@ void Form1::Label13_Click() {
     if (!saveNotesOnExit())
         return;
     ++PulsNotas;
-    Label13->setBackground(kOffGrey);
+    Label13->setBackground(colours::kOffGrey);
     Label13->setText(QStringLiteral("Notas"));
     Text3->hide();
 }
@@ -161,7 +161,7 @@ void Form1::Command8_Click() {
         connect(form2_, &Form2::unloaded, this, [this] {
             // The closed window is on its way out; the next press builds a new one.
             form2_.clear();
-            setButtonColour(Command8, kOffGrey);
+            setButtonColour(Command8, colours::kOffGrey);
             Form_Activate();
         });
         // Beside the main window, on its right.

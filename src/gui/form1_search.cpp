@@ -2,8 +2,10 @@
 // movable celebration (the list toggle Label10, the prompt of Command7 and the lookup of
 // Command9). The scan and the lookup live in the core; the window asks, shows and moves focus.
 
-#include "gui/form1.h"
 #include "calendar_data/calendar_files.h"
+#include "gui/colours.h"
+#include "gui/form1.h"
+#include "gui/twips.h"
 #include "platform/data_fault.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
@@ -15,7 +17,6 @@
 
 namespace {
 
-const QColor kOffGrey(190, 190, 190);
 const QPoint kPromptPlace(1000, 1000); // twips from the top-left corner of the screen
 const QString kSearchPrompt =
     QStringLiteral("Escriba algunos caracteres identificativos de la cadena a buscar :");
@@ -33,20 +34,20 @@ void setStatusStyle(QLineEdit* box, const QColor& colour, bool bold) {
 } // namespace
 
 void Form1::startSearch(const QString& answer) {
-    busqueda.begin(answer);
+    busqueda_.begin(answer);
     Text1->clear();
     Command5->setFocus();
-    if (busqueda.textoBusca().isEmpty())
+    if (busqueda_.textoBusca().isEmpty())
         Command6->setFocus();
 }
 
 void Form1::Command4_Click() {
-    prompter_.ask(kSearchPrompt, busqueda.textoBusca(), kPromptPlace,
+    prompter_.ask(kSearchPrompt, busqueda_.textoBusca(), kPromptPlace,
                   [this](const QString& answer) { startSearch(answer); });
 }
 
 void Form1::Command5_Click() {
-    if (busqueda.begun()) {
+    if (busqueda_.begun()) {
         searchPass();
         return;
     }
@@ -74,12 +75,12 @@ void Form1::searchPass() {
     Text1->setText(QStringLiteral(" Buscando"));
     for (FormLabel* field : {Label1, Label6, Label7, Label8, Label9, Label11})
         field->clear();
-    Label6->setBackground(kOffGrey);
+    Label6->setBackground(colours::kOffGrey);
 
     std::optional<search::FoundDay> found;
     std::optional<DataFault> fault;
     try {
-        found = busqueda.next(Ruta);
+        found = busqueda_.next(Ruta);
     } catch (const DataFault& f) {
         fault = f;
     }
@@ -90,7 +91,7 @@ void Form1::searchPass() {
     }
 
     setStatusStyle(Text1, QColor(0, 0, 0), false);
-    Text1->setText(QStringLiteral(" Hallados :") + textfile::blankNumber(busqueda.numHallados()));
+    Text1->setText(QStringLiteral(" Hallados :") + textfile::blankNumber(busqueda_.numHallados()));
     Text1->setEnabled(false);
     Command5->setFocus();
     if (fault) {
@@ -108,9 +109,9 @@ void Form1::Label10_Click() {
         Label10->setBackground(QColor(0, 150, 0));
         Label10->setText(QStringLiteral("Ocultar celebraciones"));
         Text4->setVisible(true);
-        Text4->resize(2300 / 15, 1500 / 15); // twips; the top-left corner stays
+        Text4->resize(twips::size(2300, 1500)); // the top-left corner stays
     } else {
-        Label10->setBackground(kOffGrey);
+        Label10->setBackground(colours::kOffGrey);
         Label10->setText(QStringLiteral("Ver celebraciones"));
         Text4->setVisible(false);
     }

@@ -1,5 +1,6 @@
 #include "gui/form2.h"
 
+#include "gui/twips.h"
 #include "panels/panel_texts.h"
 
 #include <QCloseEvent>
@@ -8,8 +9,7 @@
 
 namespace {
 
-// 3975 x 4095 twips at 15 twips to the pixel.
-constexpr QSize kClientSize(265, 273);
+constexpr QSize kClientSize = twips::size(3975, 4095);
 
 } // namespace
 

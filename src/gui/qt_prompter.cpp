@@ -1,11 +1,13 @@
 #include "gui/qt_prompter.h"
 
+#include "gui/twips.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 
-void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
+void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint placeTwips,
                      std::function<void(const QString&)> done) {
     auto* dialog = new QInputDialog(parent_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -17,7 +19,7 @@ void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint
     for (QLabel* label : dialog->findChildren<QLabel*>())
         label->setWordWrap(true);
     dialog->setFixedWidth(420);
-    dialog->move(twips / 15);
+    dialog->move(twips::point(placeTwips));
     QObject::connect(dialog, &QInputDialog::finished, dialog,
                      [dialog, done = std::move(done)](int result) {
                          done(result == QDialog::Accepted ? dialog->textValue() : QString());

@@ -4,6 +4,7 @@
 // the user is told), the notes saved however the program ends, and characters the file cannot
 // hold refused as they are typed or pasted.
 
+#include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
@@ -62,14 +63,14 @@ void TstNotesPanel::toggleColoursCaptionsAndSize() {
     QCOMPARE(w.form.Label13->text(), QStringLiteral("Cerrar"));
     QCOMPARE(w.form.Label13->background(), QColor(0, 200, 250));
     QVERIFY(!w.form.Text3->isHidden());
-    QCOMPARE(w.form.Text3->size(), QSize(133, 66)); // 2000 x 1000 twips
-    QCOMPARE(w.form.PulsNotas, 1);
+    QCOMPARE(w.form.Text3->size(), QSize(133, 67)); // 2000 x 1000 twips // 2000 x 1000 twips
+    QCOMPARE(w.form.pulsNotas(), 1);
     click(w.form.Label13);
     QCOMPARE(w.form.Label13->text(), QStringLiteral("Notas"));
     QCOMPARE(w.form.Label13->background(), QColor(190, 190, 190));
     QVERIFY(w.form.Text3->isHidden());
-    QCOMPARE(w.form.Text3->size(), QSize(133, 66));
-    QCOMPARE(w.form.PulsNotas, 2);
+    QCOMPARE(w.form.Text3->size(), QSize(133, 67)); // 2000 x 1000 twips
+    QCOMPARE(w.form.pulsNotas(), 2);
 }
 
 void TstNotesPanel::notesRoundTrip_data() {
@@ -134,7 +135,7 @@ void TstNotesPanel::unreadableFileKeepsThePanelClosed() {
     click(w.form.Label13);
     QCOMPARE(w.prompter.messages.size(), 1);
     QVERIFY(w.prompter.messages.first().contains(QDir::toNativeSeparators(w.notes())));
-    QCOMPARE(w.form.PulsNotas, 0);
+    QCOMPARE(w.form.pulsNotas(), 0);
     QCOMPARE(w.form.Label13->text(), QStringLiteral("Notas"));
     QVERIFY(w.form.Text3->isHidden());
 }
@@ -157,8 +158,8 @@ void TstNotesPanel::failedWriteKeepsThePanelOpen() {
         QVERIFY(QFile::setPermissions(w.data.ruta(), QFile::ReadOwner | QFile::ExeOwner));
     } else {
         // The data directory now names a path under a plain file: nothing can be written there.
-        w.form.Ruta = w.data.path(QStringLiteral("cal.txt")) + QLatin1Char('/');
-        unwritten = w.form.Ruta + QStringLiteral("notas.txt");
+        Form1TestSeam(w.form).setRuta(w.data.path(QStringLiteral("cal.txt")) + QLatin1Char('/'));
+        unwritten = w.form.ruta() + QStringLiteral("notas.txt");
     }
     click(w.form.Label13);
     QFile::setPermissions(w.data.ruta(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
