@@ -2,8 +2,8 @@
 // and the whole Form_Activate of the window, on the shipped data for a day of 2009.
 // Run on the offscreen platform: QT_QPA_PLATFORM=offscreen bench_dayview
 
-#include "app/form1.h"
 #include "dayview/day_view.h"
+#include "gui/form1.h"
 #include "liturgical_time/liturgical_time.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -31,10 +31,8 @@ class BenchDayView : public QObject {
 private Q_SLOTS:
     void coreRun() {
         QBENCHMARK {
-            const dayview::DayView v = dayview::resolveDay(kDay, kData);
-            liturgy::LiturgicalFields fields;
-            liturgy::applyLiturgicalTime({kDay, kData, v.nAnio, v.numMovil, *v.weekday, v.dayLine},
-                                         fields);
+            dayview::DayValue value;
+            dayview::runDay(kDay, kData, {}, value);
         }
     }
     void windowRun() {

@@ -2,7 +2,7 @@
 // runs the first day view, paints the window once and quits. Time the whole process from
 // outside (for example /usr/bin/time -v bench_startup).
 
-#include "app/form1.h"
+#include "gui/form1.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 
@@ -22,6 +22,7 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    registerFontSubstitutes();
     SystemClock clock;
     SilentPrompter prompter;
     Form1 form(clock, QStringLiteral(ORVANTEL_DATA_DIR), prompter);

@@ -1,5 +1,5 @@
 // orvantel-dia: the day view of any day of 2000-2016 on the terminal. It runs the same core steps
-// as the window (dayreport::runDay) and only reads its arguments and writes the fields.
+// as the window (dayview::runDay) and only reads its arguments and writes the fields.
 // Exit status: 0 done, 1 a fault in the data (the message names the file), 2 bad arguments.
 
 #include "dayview/day_report.h"
@@ -183,13 +183,15 @@ int main(int argc, char* argv[]) {
 
     const QDate first = options.desde.value_or(*options.fecha);
     const QDate last = options.hasta.value_or(*options.fecha);
-    dayreport::ShownDay shown;
+    dayview::DayValue shown;
     QDate date = first;
     try {
         if (options.desde)
             write(stdout, dayreport::headerLine() + QLatin1Char('\n'));
         for (; date <= last; date = date.addDays(1)) {
-            dayreport::runDay(date, ruta, shown);
+            dayview::DayValue next;
+            dayview::runDay(date, ruta, shown, next);
+            shown = next;
             write(stdout, options.desde ? dayreport::rowLine(shown) + QLatin1Char('\n')
                                         : dayreport::fieldListing(shown));
         }

@@ -1,7 +1,5 @@
 #include "dayview/day_report.h"
 
-#include "dayview/day_view.h"
-
 namespace dayreport {
 
 namespace {
@@ -16,24 +14,6 @@ QString oneCell(QString text) {
 }
 } // namespace
 
-void runDay(const QDate& date, const QString& ruta, ShownDay& shown) {
-    const dayview::DayView view = dayview::resolveDay(date, ruta);
-    shown.fecha = date;
-    if (view.weekday)
-        shown.dia = *view.weekday;
-    shown.mes = view.monthName;
-    shown.linea = view.dayLine;
-    shown.movil = view.movable;
-    shown.anio = view.year;
-    if (view.inCalendar) {
-        const liturgy::LiturgicalDay day{date,          ruta,      view.nAnio,
-                                         view.numMovil, shown.dia, view.dayLine};
-        liturgy::applyLiturgicalTime(day, shown.liturgical);
-    } else {
-        shown.liturgical = liturgy::LiturgicalFields{};
-    }
-}
-
 const QStringList& fieldNames() {
     static const QStringList names = {QStringLiteral("fecha"),  QStringLiteral("dia"),
                                       QStringLiteral("mes"),    QStringLiteral("anio"),
@@ -47,33 +27,33 @@ QString colourText(const Rgb& colour) {
     return QStringLiteral("%1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
 }
 
-QStringList fieldValues(const ShownDay& shown) {
-    const liturgy::LiturgicalFields& l = shown.liturgical;
-    return {shown.fecha.toString(QStringLiteral("yyyy-MM-dd")),
-            shown.dia,
-            shown.mes,
-            shown.anio,
-            shown.linea,
-            shown.movil,
-            l.cycle,
-            l.season,
-            l.week,
-            colourText(l.colour)};
+QStringList fieldValues(const dayview::DayValue& day) {
+    const dayview::DayCaptions c = dayview::captionsOf(day);
+    return {day.fecha.toString(QStringLiteral("yyyy-MM-dd")),
+            c.weekday,
+            c.month,
+            c.year,
+            c.line,
+            c.movable,
+            c.cycle,
+            c.season,
+            c.week,
+            colourText(day.liturgical.colour)};
 }
 
 QString headerLine() {
     return fieldNames().join(kTab);
 }
 
-QString rowLine(const ShownDay& shown) {
-    QStringList cells = fieldValues(shown);
+QString rowLine(const dayview::DayValue& day) {
+    QStringList cells = fieldValues(day);
     for (QString& cell : cells)
         cell = oneCell(cell);
     return cells.join(kTab);
 }
 
-QString fieldListing(const ShownDay& shown) {
-    const QStringList values = fieldValues(shown);
+QString fieldListing(const dayview::DayValue& day) {
+    const QStringList values = fieldValues(day);
     QString text;
     for (qsizetype i = 0; i < values.size(); ++i)
         text += fieldNames().at(i) + kTab + oneCell(values.at(i)) + QLatin1Char('\n');

@@ -14,19 +14,15 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
     v.anio = twoDigits(today.year() % 100);
     v.nAnio = v.anio.toInt();
     v.archMes = monthFile(ruta, month);
-    v.year = QString::number(today.year());
-    v.monthName = nomMes().at(month - 1);
 
     const bool yearCovered = today.year() >= kFirstYear && today.year() <= kLastYear;
     const QString letraDom = yearCovered ? dominicalDigit(ruta, v.anio, v.mes) : QString();
     v.inCalendar = yearCovered && !letraDom.isEmpty();
 
-    if (v.inCalendar) {
-        if (const auto w = weekdayFromCal(ruta, v.dia, month, letraDom))
-            v.weekday = nomDia().at(*w);
-    } else {
-        v.weekday = nomDia().at(today.dayOfWeek() % 7);
-    }
+    if (v.inCalendar)
+        v.weekday = weekdayFromCal(ruta, v.dia, month, letraDom);
+    else
+        v.weekday = today.dayOfWeek() % 7;
 
     v.dayLine = dayLine(ruta, month, today.day());
 
@@ -35,7 +31,7 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
         return v;
     }
     if (!v.inCalendar) {
-        v.movable = QStringLiteral("Falta el año %1 en cal.txt").arg(v.year);
+        v.movable = QStringLiteral("Falta el año %1 en cal.txt").arg(today.year());
         return v;
     }
     v.movable = QStringLiteral("No hay");
@@ -47,6 +43,41 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
         v.movable = movable.name;
     }
     return v;
+}
+
+void runDay(const QDate& date, const QString& ruta, const DayValue& previous, DayValue& out) {
+    out = DayValue{};
+    out.fecha = date;
+    const DayView view = resolveDay(date, ruta);
+    out.weekday = view.weekday ? view.weekday : previous.weekday;
+    out.month = date.month();
+    out.line = view.dayLine;
+    out.numMovil = view.numMovil;
+    out.movable = view.movable;
+    out.year = date.year();
+    if (!view.inCalendar)
+        return;
+    liturgy::LiturgicalFields fields = previous.liturgical;
+    const liturgy::LiturgicalDay day{date,          ruta,        view.nAnio,
+                                     view.numMovil, out.weekday, view.dayLine};
+    liturgy::applyLiturgicalTime(day, fields);
+    out.liturgical = fields;
+}
+
+DayCaptions captionsOf(const DayValue& value) {
+    DayCaptions c;
+    if (value.weekday)
+        c.weekday = calendar::nomDia().at(*value.weekday);
+    if (value.month >= 1 && value.month <= 12)
+        c.month = calendar::nomMes().at(value.month - 1);
+    if (value.year > 0)
+        c.year = QString::number(value.year);
+    c.line = value.line;
+    c.movable = value.movable;
+    c.cycle = liturgy::cycleCaption(value.liturgical);
+    c.season = liturgy::seasonCaption(value.liturgical.season);
+    c.week = liturgy::weekCaption(value.liturgical);
+    return c;
 }
 
 } // namespace dayview

@@ -1,7 +1,12 @@
 #pragma once
-// One run of the day view for a given date: reads "cal.txt", today's month file and the
-// movable-celebration files from `Ruta` and returns what the window shows about that day.
-// The liturgical fields (cycle, season, week, colour) continue the run in liturgical_time/.
+// One run of the day view for a given date. The run reads "cal.txt", the date's month file and
+// the movable-celebration files from `Ruta`, continues with the liturgical time, and yields one
+// value: weekday, month, line, movable celebration, year, cycle, season, week and colour. The
+// window draws that value and `orvantel-dia` prints it; their captions are made in one place,
+// captionsOf(). Where the rules keep what the previous run showed (no weekday match in
+// "cal.txt", no season row matching), the run takes the previous value as its input.
+
+#include "liturgical_time/liturgical_time.h"
 
 #include <QDate>
 #include <QString>
@@ -10,20 +15,19 @@
 
 namespace dayview {
 
+// The first steps of the run: the day itself, before its liturgical time.
 struct DayView {
-    QDate fechaVista;               // the date the run shows
-    QString mes;                    // "01".."12"
-    QString dia;                    // "01".."31"
-    QString anio;                   // year - 2000, two digits
-    int nAnio = 0;                  // numeric value of anio
-    bool inCalendar = false;        // the year is one of 2000..2016 and listed in "cal.txt"
-    QString archMes;                // path of today's month file
-    std::optional<QString> weekday; // Label1; none when "cal.txt" gives no match
-    QString monthName;              // Label15
-    QString dayLine;                // Label14
-    QString movable;                // Label9: the movable celebration, "No hay", or why none can be
-    std::optional<int> numMovil;    // the file number of today's movable celebration
-    QString year;                   // Label4, four digits
+    QDate fechaVista;            // the date the run shows
+    QString mes;                 // "01".."12"
+    QString dia;                 // "01".."31"
+    QString anio;                // year - 2000, two digits
+    int nAnio = 0;               // numeric value of anio
+    bool inCalendar = false;     // the year is one of 2000..2016 and listed in "cal.txt"
+    QString archMes;             // path of today's month file
+    std::optional<int> weekday;  // 0 = Sunday; none when "cal.txt" gives no match
+    QString dayLine;             // Label14
+    QString movable;             // Label9: the movable celebration, "No hay", or why none can be
+    std::optional<int> numMovil; // the file number of today's movable celebration
 };
 
 // The day view of `today` from the data in `ruta`. Throws DataFault when a file is missing,
@@ -31,5 +35,35 @@ struct DayView {
 // fault: the weekday then comes from the date itself and `movable` says why the calendar
 // cannot show the year.
 DayView resolveDay(const QDate& today, const QString& ruta);
+
+// What the window shows after a run, as values.
+struct DayValue {
+    QDate fecha;                          // the date of the run
+    std::optional<int> weekday;           // Label1, 0 = Sunday
+    int month = 0;                        // Label15, 1..12; 0 when the run did not reach it
+    int year = 0;                         // Label4; 0 when the run did not reach it
+    QString line;                         // Label14
+    QString movable;                      // Label9
+    std::optional<int> numMovil;          // the file of the movable celebration
+    liturgy::LiturgicalFields liturgical; // Label8, Label7, Label11 and Label6's background
+};
+
+// One run for `date` on top of `previous`, the value of the run before. `out` is filled step
+// by step; when a DataFault stops the run, the fields it had not reached are left empty (and
+// the colour grey), as before any run, and the fault is thrown on.
+void runDay(const QDate& date, const QString& ruta, const DayValue& previous, DayValue& out);
+
+// The captions of a value, exactly as the window shows them.
+struct DayCaptions {
+    QString weekday;
+    QString month;
+    QString year;
+    QString line;
+    QString movable;
+    QString cycle;
+    QString season;
+    QString week;
+};
+DayCaptions captionsOf(const DayValue& value);
 
 } // namespace dayview

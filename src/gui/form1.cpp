@@ -1,7 +1,9 @@
 #include "gui/form1.h"
 
-#include "gui/wrap_button.h"
+#include "gui/colours.h"
 #include "gui/form2.h"
+#include "gui/twips.h"
+#include "gui/wrap_button.h"
 #include "panels/panel_texts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -17,14 +19,8 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int px(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
 void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    w->setGeometry(twips::rect(left, top, width, height));
 }
 
 // 8.25 points at the usual screen density.
@@ -35,17 +31,8 @@ QFont windowFont(const QString& family, bool bold = false) {
     return font;
 }
 
-void registerFontSubstitutes() {
-    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                              QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
-}
-
-// The button-face colour of the window and of the controls that keep it.
-const QColor kFace(212, 208, 200);
 QColor face() {
-    return kFace;
+    return colours::kFace;
 }
 
 const QColor kWhite(255, 255, 255);
@@ -55,10 +42,16 @@ const QColor kBlack(0, 0, 0);
 
 } // namespace
 
+void registerFontSubstitutes() {
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                              QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+}
+
 Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Ruta(std::move(ruta)), clock_(clock),
       prompter_(prompter) {
-    registerFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvantel"));
     setFont(windowFont(QStringLiteral("MS Sans Serif")));
@@ -242,7 +235,7 @@ void Form1::start() {
 }
 
 double Form1::textWidthTwips(const QString& text) const {
-    return QFontMetricsF(Label14->font()).horizontalAdvance(text) * kTwipsPerPixel;
+    return QFontMetricsF(Label14->font()).horizontalAdvance(text) * twips::kPerPixel;
 }
 
 void Form1::reportFault(const QString& message) {
@@ -253,7 +246,7 @@ void Form1::paintEvent(QPaintEvent*) {
     // The frame of the borderless window: corners (0, 0) and (7970, 2700) twips.
     QPainter painter(this);
     painter.setPen(kBlack);
-    painter.drawRect(0, 0, px(7970), px(2700));
+    painter.drawRect(0, 0, twips::px(7970), twips::px(2700));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -2,15 +2,16 @@
 // The main window `Form1`: the borderless 532 x 181 pixel window with every control of the day
 // view, the step buttons, the search and lookup controls and the toggles of the three panels.
 // It owns the form-level state and wires each control's events to an event procedure; the
-// procedures live beside the code they drive (dayview/, navigation/, search/, panels/) and
-// call the core library for every rule of the calendar.
+// procedures live in form1_*.cpp, one file per part of the window, and call the core library
+// for every rule of the calendar. A run of the day view draws the one day value the core
+// computes (dayview::runDay).
 
-#include "gui/form_label.h"
+#include "dayview/day_view.h"
 #include "dayview/overflow.h"
-#include "liturgical_time/liturgical_time.h"
+#include "gui/form2.h"
+#include "gui/form_label.h"
 #include "navigation/step_repeat.h"
 #include "navigation/step_state.h"
-#include "gui/form2.h"
 #include "search/text_search.h"
 
 #include <QDate>
@@ -23,6 +24,10 @@ class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+// The fonts the window names, mapped to those of this system. Process-wide: main() calls it
+// once, before any window exists.
+void registerFontSubstitutes();
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -71,19 +76,14 @@ public:
     QPlainTextEdit* Text4; // celebrations list
     QLabel* Image2;        // picture
 
-    // --- Form-level state ------------------------------------------------------------------
-    QString Ruta;                         // the data directory
-    QDate FechaVista;                     // the date of the last run of the day view
-    StepState steps;                      // Mes, Dia, ArchMes and the four step counts
-    liturgy::LiturgicalFields liturgical; // what Label8, Label7, Label11 and Label6 show
-    QString DatoCeleb;                    // the answer typed at the number-and-year prompt
-    int PulsCeleb = 0;                    // clicks on Label10
-    int PulsSiglas = 0;                   // presses of Command6
-    int PulsNotas = 0;                    // clicks on Label13
-
-    // --- Step buttons and text search (navigation/, search/) ---------------------------------
-    StepRepeat stepRepeat;       // the auto-repeat of a held step label and its flag `Suelto`
-    search::TextSearch busqueda; // TextoBusca, MesBusca, NumHallados, UltHallado
+    // --- Form-level state, read-only from outside ---------------------------------------
+    const QString& ruta() const { return Ruta; }
+    const QDate& fechaVista() const { return FechaVista; }
+    const QString& datoCeleb() const { return DatoCeleb; }
+    int pulsCeleb() const { return PulsCeleb; }
+    int pulsSiglas() const { return PulsSiglas; }
+    int pulsNotas() const { return PulsNotas; }
+    const search::TextSearch& busqueda() const { return busqueda_; }
 
     Form2* form2() const { return form2_; }
 
@@ -121,11 +121,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class Form1TestSeam; // the widget tests' access to state no control sets
+
+    QString Ruta;                 // the data directory
+    QDate FechaVista;             // the date of the last run of the day view
+    StepState steps;              // Mes, Dia, ArchMes and the four step counts
+    dayview::DayValue shown_;     // what the last run of the day view showed
+    QString DatoCeleb;            // the answer typed at the number-and-year prompt
+    int PulsCeleb = 0;            // clicks on Label10
+    int PulsSiglas = 0;           // presses of Command6
+    int PulsNotas = 0;            // clicks on Label13
+    StepRepeat stepRepeat;        // the auto-repeat of a held step label and its flag `Suelto`
+    search::TextSearch busqueda_; // TextoBusca, MesBusca, NumHallados, UltHallado
+
     void buildControls();
     void wireControls();
     void clockTick();
     void scheduleClockTick();
-    void showLiturgicalFields();
+    void showDay();
     void reportFault(const QString& message);
     // Saves an open notes panel; false when the user's text could not be written.
     bool saveNotesOnExit();

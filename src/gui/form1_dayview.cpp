@@ -1,12 +1,14 @@
 // The day view of the main window: one run for today (`Form_Activate`), the overflow mark
 // (`Flech`) and the clock that refreshes Label2 and starts a new run when the date changes.
 
-#include "gui/form1.h"
 #include "dayview/day_view.h"
+#include "gui/form1.h"
 #include "platform/clock.h"
 #include "platform/data_fault.h"
 
 #include <QPushButton>
+
+#include <optional>
 
 void Form1::Form_Activate() {
     update(); // the frame is drawn with the window
@@ -16,37 +18,36 @@ void Form1::Form_Activate() {
     FechaVista = today;
     for (FormLabel* step : {Label16, Label17, Label18, Label19})
         step->setEnabled(true);
+    dayview::DayValue next;
+    std::optional<DataFault> fault;
     try {
-        const dayview::DayView view = dayview::resolveDay(today, Ruta);
-        if (view.weekday)
-            Label1->setText(*view.weekday);
-        Label15->setText(view.monthName);
-        Label14->setText(view.dayLine);
-        Flech();
-        steps.reset(Ruta, today.month(), today.day());
-        Label9->setText(view.movable);
-        Label4->setText(view.year);
-        if (view.inCalendar) {
-            const liturgy::LiturgicalDay day{today,         Ruta,           view.nAnio,
-                                             view.numMovil, Label1->text(), view.dayLine};
-            liturgy::applyLiturgicalTime(day, liturgical);
-        } else {
-            liturgical = liturgy::LiturgicalFields{};
-        }
-        showLiturgicalFields();
-    } catch (const DataFault& fault) {
-        reportFault(fault.message());
+        dayview::runDay(today, Ruta, shown_, next);
+    } catch (const DataFault& f) {
+        fault = f;
     }
+    // What the run did not reach is shown empty, never as a leftover of an earlier day.
+    shown_ = next;
+    showDay();
+    steps.reset(Ruta, today.month(), today.day());
+    if (fault)
+        reportFault(fault->message());
     Command6->setFocus();
 }
 
-void Form1::showLiturgicalFields() {
-    Label8->setText(liturgical.cycle);
+void Form1::showDay() {
+    const dayview::DayCaptions c = dayview::captionsOf(shown_);
+    Label1->setText(c.weekday);
+    Label15->setText(c.month);
+    Label14->setText(c.line);
+    Flech();
+    Label9->setText(c.movable);
+    Label4->setText(c.year);
+    Label8->setText(c.cycle);
     Label6->setText(QStringLiteral("Color"));
-    const Rgb& c = liturgical.colour;
-    Label6->setBackground(QColor(c.r, c.g, c.b));
-    Label7->setText(liturgical.season);
-    Label11->setText(liturgical.week);
+    const Rgb& colour = shown_.liturgical.colour;
+    Label6->setBackground(QColor(colour.r, colour.g, colour.b));
+    Label7->setText(c.season);
+    Label11->setText(c.week);
 }
 
 void Form1::Flech() {

@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     // No display name of its own: the platform would append it to every window title, and the
     // titles are shown exactly as set. Dialogs take the application name instead.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    registerFontSubstitutes();
 
     const QString ruta = datadir::defaultRuta();
     const QString installFault = datadir::installIfMissing(ruta);

@@ -7,8 +7,6 @@
 namespace liturgy {
 
 namespace {
-const QString kSunday = QStringLiteral("+ Domingo");
-
 constexpr std::array<char16_t, 6> kLetters = {u'b', u'B', u'r', u'R', u'M', u'A'};
 using LetterColours = std::array<std::optional<Rgb>, kLetters.size()>;
 constexpr std::optional<Rgb> kNone;
@@ -35,27 +33,27 @@ std::optional<Rgb> letterColour(QChar letter, bool lent, bool sunday) {
 }
 
 void applyColourRules(const LiturgicalDay& day, LiturgicalFields& fields) {
-    const bool sunday = day.weekday == kSunday;
+    const bool sunday = day.weekday == Sunday;
 
     // Movable solemnities: Jesucristo Sumo y Eterno Sacerdote .. Cristo Rey (files 13..18).
     if (day.numMovil && *day.numMovil >= 13 && *day.numMovil <= 18)
         fields.colour = kWhite;
 
-    const bool lent = fields.season == QLatin1String("Cuaresma");
+    const bool lent = fields.season == Season::Lent;
     if (const auto colour = letterColour(colourLetter(day.dayLine), lent, sunday))
         fields.colour = *colour;
 
-    if (fields.season == QLatin1String("Sema. Santa")) {
+    if (fields.season == Season::HolyWeek) {
         fields.colour = kPurple;
         if (sunday)
             fields.colour = kRed;
-        if (day.weekday == QLatin1String("Jueves"))
+        if (day.weekday == Thursday)
             fields.colour = kWhite;
-        if (day.weekday == QLatin1String("Viernes"))
+        if (day.weekday == Friday)
             fields.colour = kRed;
     }
 
-    if (fields.week == QLatin1String("Semana 1") && fields.season == QLatin1String("T.Pascual"))
+    if (fields.season == Season::Easter && fields.week == 1)
         fields.colour = kWhite;
 }
 

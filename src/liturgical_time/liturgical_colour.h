@@ -29,8 +29,8 @@ QChar colourLetter(const QString& dayLine);
 // nothing there. Case matters: "b" and "B" differ.
 std::optional<Rgb> letterColour(QChar letter, bool lent, bool sunday);
 
-// Applies the four rules to `fields.colour`, reading the season and week captions that the
-// season rows left in `fields`.
+// Applies the four rules to `fields.colour`, reading the season and week that the season rows
+// left in `fields`.
 void applyColourRules(const LiturgicalDay& day, LiturgicalFields& fields);
 
 } // namespace liturgy

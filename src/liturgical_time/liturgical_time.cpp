@@ -3,22 +3,44 @@
 #include "liturgical_time/liturgical_colour.h"
 #include "liturgical_time/season_bounds.h"
 #include "liturgical_time/season_rows.h"
+#include "platform/text_file.h"
 
 namespace liturgy {
+
+QString cycleCaption(const LiturgicalFields& fields) {
+    if (!fields.cycle)
+        return {};
+    return QStringLiteral("Ciclo ") + letraCiclo().at(*fields.cycle);
+}
+
+QString seasonCaption(Season season) {
+    if (season == Season::None)
+        return {};
+    return seasonRow(static_cast<int>(season)).nomTiempo;
+}
+
+QString weekCaption(const LiturgicalFields& fields) {
+    if (!fields.week)
+        return {};
+    // After Pentecost the number is written with a leading blank.
+    const QString number = fields.season == Season::OrdinaryAfterPentecost
+                               ? textfile::blankNumber(*fields.week)
+                               : QString::number(*fields.week);
+    return QStringLiteral("Semana ") + number;
+}
 
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
     // Worked on a copy so that a data fault halfway leaves the fields as they were shown.
     LiturgicalFields shown = fields;
     const SeasonBounds bounds = readSeasonBounds(day.ruta, day.nAnio, day.today.year());
-    shown.cycle = cycleText(bounds, day.nAnio, day.today);
+    shown.cycle = cycleIndex(bounds, day.nAnio, day.today);
 
     for (int s = 1; s <= kSeasons; ++s) {
         if (!rowMatches(s, bounds, day.today))
             continue;
-        const SeasonRow& row = seasonRow(s);
-        shown.colour = row.colour;
-        shown.season = row.nomTiempo;
-        shown.week = weekText(s, bounds, day.today, day.ruta, day.nAnio);
+        shown.colour = seasonRow(s).colour;
+        shown.season = static_cast<Season>(s);
+        shown.week = weekNumber(s, bounds, day.today, day.ruta, day.nAnio);
     }
 
     applyColourRules(day, shown);

@@ -1,7 +1,8 @@
 #pragma once
 // The liturgical time of today: the boundary tables `Desde`/`Hasta` from c1..c9, the Sunday
 // cycle, the season and its week, and the colour. Takes what the day-view run found and the
-// fields as the window shows them, and updates those fields.
+// fields of the previous run, and updates those fields. The fields are typed values; their
+// captions for display are made here, from the values, and never read back.
 
 #include "platform/rgb.h"
 
@@ -12,13 +13,34 @@
 
 namespace liturgy {
 
+// The eight season rows of the year, in the order they are tested.
+enum class Season {
+    None = 0,
+    ChristmasJanuary = 1,
+    OrdinaryBeforeLent = 2,
+    Lent = 3,
+    HolyWeek = 4,
+    Easter = 5,
+    OrdinaryAfterPentecost = 6,
+    Advent = 7,
+    ChristmasDecember = 8,
+};
+
+// Weekday numbers as the day view gives them: 0 = Sunday .. 6 = Saturday.
+enum Weekday { Sunday = 0, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
+
 // The four liturgical fields of the window: Label8, Label7, Label11 and Label6's background.
 struct LiturgicalFields {
-    QString cycle;
-    QString season;
-    QString week;
+    std::optional<int> cycle; // index into letraCiclo(); none before any run
+    Season season = Season::None;
+    std::optional<int> week; // the week number shown; none when Label11 is empty
     Rgb colour{192, 192, 192};
 };
+
+// Captions of the fields, exactly as the window shows them.
+QString cycleCaption(const LiturgicalFields& fields); // "Ciclo B"
+QString seasonCaption(Season season);                 // "T.Ordinario"
+QString weekCaption(const LiturgicalFields& fields);  // "Semana 3", "Semana  12" after Pentecost
 
 // What the day-view run found for today.
 struct LiturgicalDay {
@@ -26,8 +48,8 @@ struct LiturgicalDay {
     QString ruta;
     int nAnio = 0;
     std::optional<int> numMovil;
-    QString weekday; // the caption of Label1
-    QString dayLine; // today's line of the month file
+    std::optional<int> weekday; // what Label1 shows, 0 = Sunday; none when it shows nothing
+    QString dayLine;            // today's line of the month file
 };
 
 // Updates `fields` for the day: the cycle always; the season, week and default colour from every

@@ -28,11 +28,11 @@ const QStringList& letraCiclo() {
     return letters;
 }
 
-QString cycleText(const SeasonBounds& bounds, int nAnio, const QDate& today) {
+int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today) {
     // The years 2000, 2003, ... start in cycle B, 2001, 2004, ... in C, 2002, 2005, ... in A.
     const int i = (nAnio % 3 + 3) % 3;
     const qint64 sinceEve = bounds.desde[kAdvent].daysTo(today);
-    return QStringLiteral("Ciclo ") + letraCiclo().at(sinceEve < 1 ? i : i + 1);
+    return sinceEve < 1 ? i : i + 1;
 }
 
 } // namespace liturgy

@@ -28,8 +28,8 @@ SeasonBounds readSeasonBounds(const QString& ruta, int nAnio, int year);
 // `LetraCiclo`: "B", "C", "A", "B".
 const QStringList& letraCiclo();
 
-// The caption of Label8 for `today` (nAnio 0..16): "Ciclo " and the year's letter up to the eve
-// of the first Sunday of Advent, the next letter from that Sunday on.
-QString cycleText(const SeasonBounds& bounds, int nAnio, const QDate& today);
+// The Sunday cycle of `today` as an index into letraCiclo(): the year's letter up to the eve of
+// the first Sunday of Advent, the next letter from that Sunday on.
+int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today);
 
 } // namespace liturgy

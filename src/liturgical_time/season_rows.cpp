@@ -9,6 +9,7 @@
 namespace liturgy {
 
 namespace {
+constexpr int kHolyWeek = 4;
 constexpr int kAfterPentecost = 6;
 constexpr int kPentecostWeekFile = 19;
 
@@ -51,22 +52,14 @@ int weekAfterPentecost(const QString& ruta, int nAnio) {
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 
-QString weekText(int s, const SeasonBounds& bounds, const QDate& today, const QString& ruta,
-                 int nAnio) {
+std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
+                              const QString& ruta, int nAnio) {
     const int count = sundaysCrossed(bounds.desde[s], today);
-    const QString nSemana = QString::number(count);
-    QString text;
-    if (s == kAfterPentecost) {
-        const QString semanaTO = textfile::blankNumber(count - 1 + weekAfterPentecost(ruta, nAnio));
-        text = QStringLiteral("Semana ") + semanaTO;
-    } else {
-        text = QStringLiteral("Semana ") + nSemana;
-    }
-    const QString& nomTiempo = seasonRow(s).nomTiempo;
-    if (nSemana == QLatin1String("0") || nomTiempo == QLatin1String("Navidad") ||
-        nomTiempo == QLatin1String("Sema. Santa"))
-        text.clear();
-    return text;
+    const int number = s == kAfterPentecost ? count - 1 + weekAfterPentecost(ruta, nAnio) : count;
+    const bool christmas = s == 1 || s == kSeasons;
+    if (count == 0 || christmas || s == kHolyWeek)
+        return std::nullopt;
+    return number;
 }
 
 } // namespace liturgy

@@ -10,6 +10,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace liturgy {
 
 struct SeasonRow {
@@ -32,10 +34,10 @@ int sundaysCrossed(const QDate& from, const QDate& to);
 // nAnio + 2 of "c19.txt" read as a number. Throws DataFault when the file is missing or short.
 int weekAfterPentecost(const QString& ruta, int nAnio);
 
-// The caption of Label11 for row s: "Semana " and the count of Sundays; for row 6 the count
-// shifted by the week number of "c19.txt" and written with a leading blank. Empty for a count
-// of 0, in Christmas time and in Holy Week. Reads "c19.txt" for row 6 only.
-QString weekText(int s, const SeasonBounds& bounds, const QDate& today, const QString& ruta,
-                 int nAnio);
+// The week number of row s: the count of Sundays; for row 6 the count shifted by the week
+// number of "c19.txt". None (an empty field) for a count of 0, in Christmas time and in Holy
+// Week. Reads "c19.txt" for row 6 only.
+std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
+                              const QString& ruta, int nAnio);
 
 } // namespace liturgy

@@ -99,7 +99,7 @@ void TstForm2::windowAndBox() {
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     // The main window stays usable while the table is open.
     QTest::mouseClick(w.form.Command6, Qt::LeftButton);
-    QCOMPARE(w.form.PulsSiglas, 1);
+    QCOMPARE(w.form.pulsSiglas(), 1);
 }
 
 void TstForm2::tableText() {

@@ -89,7 +89,7 @@ void TstLegend::togglesOverPresses() {
     StartedMainWindow w;
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(w.form.Command6, Qt::LeftButton);
-    QCOMPARE(w.form.PulsSiglas, presses);
+    QCOMPARE(w.form.pulsSiglas(), presses);
     QCOMPARE(buttonColour(w.form.Command6), button);
     QCOMPARE(w.form.Command6->text(), caption);
     QCOMPARE(::paper(w.form.Text2), paper);

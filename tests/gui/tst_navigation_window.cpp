@@ -2,6 +2,7 @@
 // window: what a click and a held button show, the border while a button is down, any mouse
 // button, the tooltip of a long line, a fault while stepping, and the return to today.
 
+#include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::Left
 void click(Form1& form, FormLabel* label) {
     mouse(label, QEvent::MouseButtonPress);
     mouse(label, QEvent::MouseButtonRelease);
-    form.stepRepeat.tick();
+    Form1TestSeam(form).stepRepeat().tick();
 }
 
 QString longLine() {
@@ -60,9 +61,9 @@ void TstNavigationWindow::clickMakesOneStep() {
     QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 10/4")); // not before the wait ends
     mouse(w.form.Label19, QEvent::MouseButtonRelease, button);
     QVERIFY(w.form.Label19->isBoxed());
-    w.form.stepRepeat.tick();
+    Form1TestSeam(w.form).stepRepeat().tick();
     QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 11/4"));
-    QVERIFY(!w.form.stepRepeat.repeating());
+    QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
 }
 
@@ -70,14 +71,14 @@ void TstNavigationWindow::heldButtonMakesSeveralSteps() {
     StartedMainWindow w(QDate(2009, 4, 10));
     mouse(w.form.Label18, QEvent::MouseButtonPress);
     for (int day = 9; day >= 6; --day) {
-        w.form.stepRepeat.tick();
+        Form1TestSeam(w.form).stepRepeat().tick();
         QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia %1/4").arg(day));
         QVERIFY(!w.form.Label18->isBoxed());
     }
     mouse(w.form.Label18, QEvent::MouseButtonRelease);
-    w.form.stepRepeat.tick(); // the pass under way still steps
+    Form1TestSeam(w.form).stepRepeat().tick(); // the pass under way still steps
     QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 5/4"));
-    QVERIFY(!w.form.stepRepeat.repeating());
+    QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QVERIFY(w.form.Label18->isBoxed());
 }
 
@@ -104,8 +105,8 @@ void TstNavigationWindow::faultWhileHeldIsToldOnce() {
     w.data.removeFile(QStringLiteral("05.txt"));
     w.form.start();
     mouse(w.form.Label17, QEvent::MouseButtonPress);
-    w.form.stepRepeat.tick();
-    QVERIFY(!w.form.stepRepeat.repeating());
+    Form1TestSeam(w.form).stepRepeat().tick();
+    QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QCOMPARE(w.prompter.messages.size(), 1);
     QVERIFY(w.prompter.messages.first().contains(QStringLiteral("05.txt")));
     QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));

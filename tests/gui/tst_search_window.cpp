@@ -3,6 +3,7 @@
 // end message, Cancel, the return to today in the middle of a search, " Buscar siguiente"
 // before any "Buscar", the list toggle and the lookup answer in Label9.
 
+#include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ void TstSearchWindow::buscarAsksAndResets() {
     QCOMPARE(w.prompter.asked.first().prompt, kSearchPrompt);
     QCOMPARE(w.prompter.asked.first().defaultAnswer, QString());
     QCOMPARE(w.prompter.asked.first().twips, QPoint(1000, 1000));
-    QCOMPARE(w.form.busqueda.textoBusca(), QStringLiteral("JOSÉ"));
+    QCOMPARE(w.form.busqueda().textoBusca(), QStringLiteral("JOSÉ"));
     QCOMPARE(w.form.focusWidget(), w.form.Command5);
     QCOMPARE(w.form.Text1->text(), QString());
 }
@@ -98,10 +99,10 @@ void TstSearchWindow::cancelResetsAndParksTheFocus() {
     w.next();
     w.next();
     w.search(std::nullopt);
-    QCOMPARE(w.form.busqueda.textoBusca(), QString());
-    QCOMPARE(w.form.busqueda.mesBusca(), 1);
-    QCOMPARE(w.form.busqueda.numHallados(), 0);
-    QCOMPARE(w.form.busqueda.ultHallado(), 100);
+    QCOMPARE(w.form.busqueda().textoBusca(), QString());
+    QCOMPARE(w.form.busqueda().mesBusca(), 1);
+    QCOMPARE(w.form.busqueda().numHallados(), 0);
+    QCOMPARE(w.form.busqueda().ultHallado(), 100);
     QCOMPARE(w.form.focusWidget(), w.form.Command6);
     QCOMPARE(w.form.Text1->text(), QString());
 }
@@ -191,7 +192,7 @@ void TstSearchWindow::nextBeforeAnySearch() {
         QCOMPARE(w.form.focusWidget(), w.form.Command5);
     } else {
         // Nothing changes: today stays in full view and the next click asks again.
-        QVERIFY(!w.form.busqueda.begun());
+        QVERIFY(!w.form.busqueda().begun());
         QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 12/4"));
         QCOMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
         QVERIFY(w.form.Label16->isEnabled());
@@ -210,9 +211,9 @@ void TstSearchWindow::passEndsAHeldStepButton() {
                       Qt::NoModifier);
     QApplication::sendEvent(w.form.Label19, &press);
     w.next(); // the disabled label would never see its release
-    QVERIFY(!w.form.stepRepeat.repeating());
+    QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QVERIFY(w.form.Label19->isBoxed());
-    w.form.stepRepeat.tick();
+    Form1TestSeam(w.form).stepRepeat().tick();
     QCOMPARE(w.form.Label14->text(), kSanJose);
 }
 
@@ -230,7 +231,7 @@ void TstSearchWindow::listToggleShowsAndHides() {
     QCOMPARE(list->size(), QSize(2300 / 15, 1500 / 15));
     QCOMPARE(w.form.Label10->text(), QStringLiteral("Ver celebraciones"));
     QCOMPARE(w.form.Label10->background(), QColor(190, 190, 190));
-    QCOMPARE(w.form.PulsCeleb, 2);
+    QCOMPARE(w.form.pulsCeleb(), 2);
 }
 
 void TstSearchWindow::numberPromptStoresTheAnswerUnchanged_data() {
@@ -245,7 +246,7 @@ void TstSearchWindow::numberPromptStoresTheAnswerUnchanged() {
     QFETCH(std::optional<QString>, answer);
     QFETCH(QString, stored);
     Window w;
-    w.form.DatoCeleb = QStringLiteral("12/16");
+    Form1TestSeam(w.form).setDatoCeleb(QStringLiteral("12/16"));
     const QString label9 = w.form.Label9->text();
     w.prompter.answers.append(answer);
     w.form.Command7->click();
@@ -256,7 +257,7 @@ void TstSearchWindow::numberPromptStoresTheAnswerUnchanged() {
                             "el año, día y mes."));
     QCOMPARE(w.prompter.asked.first().defaultAnswer, QString());
     QCOMPARE(w.prompter.asked.first().twips, QPoint(1000, 1000));
-    QCOMPARE(w.form.DatoCeleb, stored);
+    QCOMPARE(w.form.datoCeleb(), stored);
     QCOMPARE(w.form.Label9->text(), label9); // the lookup waits for its own button
 }
 
@@ -277,7 +278,7 @@ void TstSearchWindow::lookupAnswersInLabel9() {
     w.form.Command7->click();
     w.form.Command9->click();
     QCOMPARE(w.form.Label9->text(), answer);
-    QCOMPARE(w.form.DatoCeleb, typed); // pressing again repeats the same lookup
+    QCOMPARE(w.form.datoCeleb(), typed); // pressing again repeats the same lookup
     w.form.Label9->clear();
     w.form.Command9->click();
     QCOMPARE(w.form.Label9->text(), answer);

@@ -13,10 +13,15 @@
 #include <QDate>
 #include <QTime>
 
+struct FontSubstitutes {
+    FontSubstitutes() { registerFontSubstitutes(); }
+};
+
 struct MainWindowFixture {
     explicit MainWindowFixture(QDate today = QDate(2009, 4, 12), QTime time = QTime(12, 0))
         : clock(today, time), form(clock, data.ruta(), prompter) {}
 
+    FontSubstitutes fonts; // as main() registers them, before the window is built
     DataFixture data;
     FixedClock clock;
     ScriptedPrompter prompter;
