@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 
-git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' |
+git ls-files -- 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' |
   xargs clang-format --dry-run -Werror
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORVANTEL_SANITIZE=ON >/dev/null
