@@ -3,40 +3,46 @@
 #include "platform/data_fault.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace textfile {
 
 namespace {
-constexpr auto kCodePage = "windows-1252";
 constexpr qsizetype kChunk = 4096;
 
-// Windows-1252 gives every byte one character of its own. The table of the 256 characters is
-// taken once from the toolkit's decoder, so decoding by it gives the same text without the cost
-// of setting up a decoder for every file.
-struct ByteTable {
-    std::array<char16_t, 256> chars{};
-    bool complete = true;
+// Windows-1252 by the program's own table. The toolkit's decoder for this code page exists
+// only when Qt is built with ICU, and the Qt builds published for Windows, where the users of
+// the program are, have no ICU: without it every data file would decode to nothing. The code
+// page is small and fixed, so the program carries it: bytes 0x00-0x7F and 0xA0-0xFF are the
+// Latin-1 characters of the same number, and 0x80-0x9F are the 27 characters below. The five
+// bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// character of the same number, as Windows itself decodes them, so that every byte has one
+// character and a file read and written back keeps every byte.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
 
-const ByteTable& byteTable() {
-    static const ByteTable table = [] {
-        ByteTable t;
-        QStringDecoder decoder(kCodePage);
-        for (int b = 0; b < 256 && t.complete; ++b) {
-            const char c = static_cast<char>(b);
-            const QString one = decoder.decode(QByteArrayView(&c, 1));
-            t.complete = one.size() == 1;
-            if (t.complete)
-                t.chars[static_cast<std::size_t>(b)] = one.at(0).unicode();
-        }
-        return t;
-    }();
-    return table;
+constexpr char16_t charFor(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte);
 }
+
+// The byte of a character, or -1 when the code page has no place for it.
+constexpr int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c)
+            return int(0x80 + i);
+    return -1;
+}
+
+static_assert(charFor(0x80) == u'\u20AC' && charFor(0x9F) == u'\u0178' && charFor(0xF1) == u'ñ');
+static_assert(byteFor(u'\u2022') == 0x95 && byteFor(u'\u0081') == 0x81 && byteFor(u'\u0080') < 0);
 
 // The bytes of the file from its start: all of them when `maxLines` is negative, otherwise up
 // to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
@@ -86,27 +92,26 @@ QStringList splitLines(const QString& text) {
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    const ByteTable& table = byteTable();
-    if (!table.complete) {
-        QStringDecoder decoder(kCodePage);
-        Q_ASSERT(decoder.isValid());
-        return decoder.decode(bytes);
-    }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes)
-        *out++ = QChar(table.chars[static_cast<unsigned char>(c)]);
+        *out++ = QChar(charFor(static_cast<unsigned char>(c)));
     return text;
 }
 
 QByteArray encode(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    Q_ASSERT(encoder.isValid());
-    return encoder.encode(text);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const int byte = byteFor(c.unicode());
+        *out++ = byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return bytes;
 }
 
 bool encodable(const QString& text) {
-    return decode(encode(text)) == text;
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return byteFor(c.unicode()) >= 0; });
 }
 
 QStringList readAllLines(const QString& path) {

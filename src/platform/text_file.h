@@ -17,7 +17,9 @@ QString readLine(const QString& path, int line);
 // Every line of the file. Throws DataFault (NotFound).
 QStringList readAllLines(const QString& path);
 
-// Windows-1252 encoding and decoding of a text.
+// Windows-1252 decoding and encoding of a text, by a fixed table that needs nothing from the
+// platform. Every byte decodes to one character; a character with no place in the code page is
+// encoded as '?', so check encodable() first wherever that matters.
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 // True when every character of the text has a place in Windows-1252.

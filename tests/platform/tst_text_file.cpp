@@ -6,6 +6,8 @@
 #include "platform/text_file.h"
 #include "support/data_fixture.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void readsLinesWhateverTheLineEnd_data();
     void readsLinesWhateverTheLineEnd();
     void decodesWindows1252();
+    void tableMatchesTheToolkitCodec();
+    void everyByteRoundTrips();
     void readsTheFirstLinesOfALongFile();
     void faultsNameTheFile();
     void fieldPastTheEndIsEmpty();
@@ -56,6 +60,33 @@ void TstTextFile::decodesWindows1252() {
     writeRaw(path, QByteArray("Se\xF1or \x95 N\xBA \xE1\r\n"));
     QCOMPARE(textfile::readLine(path, 1), QStringLiteral("Señor \u2022 Nº á"));
     QCOMPARE(textfile::encode(QStringLiteral("Señor \u2022")), QByteArray("Se\xF1or \x95"));
+}
+
+void TstTextFile::tableMatchesTheToolkitCodec() {
+    // Qt's own codec, where this Qt has one (a build with ICU), is the outside reference.
+    QStringDecoder decoder("windows-1252");
+    QStringEncoder encoder("windows-1252");
+    if (!decoder.isValid() || !encoder.isValid())
+        QSKIP("this Qt has no Windows-1252 codec to compare with");
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, static_cast<char>(b));
+        const QString expected = decoder.decode(byte);
+        QCOMPARE(textfile::decode(byte), expected);
+        QCOMPARE(textfile::encode(expected), encoder.encode(expected));
+    }
+}
+
+void TstTextFile::everyByteRoundTrips() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        bytes[b] = static_cast<char>(b);
+    const QString text = textfile::decode(bytes);
+    QCOMPARE(text.size(), 256);
+    QVERIFY(textfile::encodable(text));
+    QCOMPARE(textfile::encode(text), bytes);
+    // The five bytes the code page leaves undefined stand for the control of the same number.
+    for (const int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        QCOMPARE(text.at(b).unicode(), b);
 }
 
 void TstTextFile::readsTheFirstLinesOfALongFile() {
@@ -136,6 +167,11 @@ void TstTextFile::encodable() {
     QVERIFY(textfile::encodable(QStringLiteral("Año • Nº «»€")));
     QVERIFY(!textfile::encodable(QStringLiteral("Ω")));
     QVERIFY(!textfile::encodable(QStringLiteral("\u2192")));
+    // Of the controls 0x80-0x9F only the five undefined bytes of the code page have a place.
+    QVERIFY(textfile::encodable(QStringLiteral("\u0081\u009D")));
+    QVERIFY(!textfile::encodable(QStringLiteral("\u0080")));
+    QVERIFY(!textfile::encodable(QStringLiteral("\u009E")));
+    QCOMPARE(textfile::encode(QStringLiteral("a\u2192b")), QByteArray("a?b"));
 }
 
 QTEST_GUILESS_MAIN(TstTextFile)
