@@ -3,14 +3,28 @@
 #include "platform/data_fault.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace textfile {
 
 namespace {
 constexpr qsizetype kChunk = 4096;
+
+QString tooLargeDetail(qint64 maxBytes) {
+    constexpr qint64 kMiB = 1024 * 1024;
+    return maxBytes % kMiB == 0 ? QStringLiteral("Pasa de %1 MB.").arg(maxBytes / kMiB)
+                                : QStringLiteral("Pasa de %1 bytes.").arg(maxBytes);
+}
 
 // Windows-1252 by the program's own table. The toolkit's decoder for this code page exists
 // only when Qt is built with ICU, and the Qt builds published for Windows, where the users of
@@ -44,33 +58,140 @@ constexpr int byteFor(char16_t c) {
 static_assert(charFor(0x80) == u'\u20AC' && charFor(0x9F) == u'\u0178' && charFor(0xF1) == u'ñ');
 static_assert(byteFor(u'\u2022') == 0x95 && byteFor(u'\u0081') == 0x81 && byteFor(u'\u0080') < 0);
 
-// The bytes of the file from its start: all of them when `maxLines` is negative, otherwise up
-// to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
-// reader that needs the first lines does not read or decode the rest.
-QByteArray readBytes(const QString& path, int maxLines = -1) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+// What the file at `path` is when it is not a regular file, as the detail of the fault.
+QString kindOfFile(const QString& path, const QFileInfo& info) {
+    if (info.isDir())
+        return QStringLiteral("Es una carpeta.");
+#ifdef Q_OS_UNIX
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode))
+            return QStringLiteral("Es una tubería (FIFO).");
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+            return QStringLiteral("Es un dispositivo.");
+        if (S_ISSOCK(st.st_mode))
+            return QStringLiteral("Es un socket.");
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return {};
+}
+
+QString unreadableDetail(bool permission) {
+    return permission ? QStringLiteral("No hay permiso para leerlo.")
+                      : QStringLiteral("Falló la lectura del disco.");
+}
+
+// Opens the file for reading when it is a regular file of at most `maxBytes`. The type is
+// checked before opening, because opening a FIFO waits for a writer that never comes and a
+// device may never end. Where the system allows it, the file is also opened without waiting
+// and its type checked again on the open file, so that nothing put in its place meanwhile can
+// block the program either.
+void openRegular(QFile& file, const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
         throw DataFault(DataFault::Kind::NotFound, path);
-    QByteArray bytes;
-    int lineEnds = 0;
+    if (!info.isFile())
+        throw DataFault(DataFault::Kind::NotRegular, path, kindOfFile(path, info));
+    if (info.size() > maxBytes)
+        throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            throw DataFault(DataFault::Kind::NotFound, path);
+        throw DataFault(DataFault::Kind::Unreadable, path,
+                        unreadableDetail(errno == EACCES || errno == EPERM));
+    }
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw DataFault(DataFault::Kind::NotRegular, path);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(false));
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(!info.isReadable()));
+#endif
+}
+
+// A CR that is not followed by LF, other than as the last byte: the mark of a file whose lines
+// end in CR alone, which the readers do not take as line ends.
+bool hasLoneCr(QByteArrayView bytes) {
+    for (qsizetype i = bytes.indexOf('\r'); i >= 0 && i + 1 < bytes.size();
+         i = bytes.indexOf('\r', i + 1))
+        if (bytes.at(i + 1) != '\n')
+            return true;
+    return false;
+}
+
+[[noreturn]] void lineTooLong(const QString& path, QByteArrayView line, int number) {
+    if (hasLoneCr(line))
+        throw DataFault(DataFault::Kind::CrLineEnds, path);
+    throw DataFault(
+        DataFault::Kind::LineTooLong, path,
+        QStringLiteral("La línea %1 pasa de %2 caracteres.").arg(number).arg(kMaxLineLength));
+}
+
+// Reads the open file block by block into `bytes`, never past `maxBytes`, calling
+// `afterBlock(start of the new bytes)` after each block; it returns true to stop reading.
+template <typename AfterBlock>
+void readBlocks(QFile& file, const QString& path, qint64 maxBytes, QByteArray& bytes,
+                AfterBlock afterBlock) {
     std::array<char, kChunk> chunk;
     for (;;) {
         const qint64 got = file.read(chunk.data(), kChunk);
         if (got < 0)
-            throw DataFault(DataFault::Kind::NotFound, path);
+            throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(false));
         if (got == 0)
-            break;
-        const QByteArrayView read(chunk.data(), got);
-        if (maxLines >= 0) {
-            for (qsizetype i = read.indexOf('\n'); i >= 0; i = read.indexOf('\n', i + 1)) {
-                if (++lineEnds >= maxLines) {
-                    bytes.append(read.first(i + 1));
-                    return bytes;
-                }
+            return;
+        if (bytes.size() + got > maxBytes) // the file grew while it was read
+            throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
+        const qsizetype start = bytes.size();
+        bytes.append(chunk.data(), got);
+        if (afterBlock(start))
+            return;
+    }
+}
+
+// The bytes of a data file from its start: all of them when `maxLines` is negative, otherwise
+// up to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
+// reader that needs the first lines does not read or decode the rest. Every line read is
+// checked against the longest line a data file may hold, and the whole against the largest
+// file, so that the read always ends.
+QByteArray readDataBytes(const QString& path, int maxLines = -1) {
+    QFile file;
+    openRegular(file, path, kMaxFileBytes);
+    QByteArray bytes;
+    int lineEnds = 0;
+    qsizetype lineStart = 0;
+    readBlocks(file, path, kMaxFileBytes, bytes, [&](qsizetype start) {
+        for (qsizetype i = bytes.indexOf('\n', start); i >= 0; i = bytes.indexOf('\n', i + 1)) {
+            const qsizetype length = i - lineStart - (i > lineStart && bytes.at(i - 1) == '\r');
+            if (length > kMaxLineLength)
+                lineTooLong(path, QByteArrayView(bytes).sliced(lineStart, i - lineStart),
+                            lineEnds + 1);
+            lineStart = i + 1;
+            if (++lineEnds >= maxLines && maxLines >= 0) {
+                bytes.truncate(i + 1);
+                return true;
             }
         }
-        bytes.append(read);
-    }
+        // The line not yet ended, less a CR whose LF may come in the next block.
+        if (bytes.size() - lineStart > kMaxLineLength + 1)
+            lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
+        return false;
+    });
+    const qsizetype lastLine = bytes.size() - lineStart - (bytes.endsWith('\r') ? 1 : 0);
+    if (lineStart < bytes.size() && lastLine > kMaxLineLength)
+        lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
+    if (lineEnds == 0 && hasLoneCr(bytes))
+        throw DataFault(DataFault::Kind::CrLineEnds, path);
     return bytes;
 }
 
@@ -114,14 +235,24 @@ bool encodable(const QString& text) {
                        [](QChar c) { return byteFor(c.unicode()) >= 0; });
 }
 
+QByteArray readFileBytes(const QString& path, qint64 maxBytes) {
+    QFile file;
+    openRegular(file, path, maxBytes);
+    QByteArray bytes;
+    readBlocks(file, path, maxBytes, bytes, [](qsizetype) { return false; });
+    return bytes;
+}
+
 QStringList readAllLines(const QString& path) {
-    return splitLines(decode(readBytes(path)));
+    return splitLines(decode(readDataBytes(path)));
 }
 
 QStringList readLines(const QString& path, int count) {
-    QStringList lines = splitLines(decode(readBytes(path, qMax(count, 0))));
+    const QByteArray bytes = readDataBytes(path, qMax(count, 0));
+    QStringList lines = splitLines(decode(bytes));
     if (lines.size() < count)
-        throw DataFault(DataFault::Kind::PastEnd, path);
+        throw DataFault(hasLoneCr(bytes) ? DataFault::Kind::CrLineEnds : DataFault::Kind::PastEnd,
+                        path);
     lines.resize(qMax(count, 0));
     return lines;
 }
