@@ -7,9 +7,15 @@
 #include "platform/data_fault.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -37,6 +43,12 @@ private Q_SLOTS:
     void failedWriteLeavesThePreviousFile();
     void charactersOutsideTheCodePage_data();
     void charactersOutsideTheCodePage();
+    void everyByteOfTheCodePageIsKept();
+    void aFileThatCannotBeReadGivesNoText_data();
+    void aFileThatCannotBeReadGivesNoText();
+    void recoveryCopy_data();
+    void recoveryCopy();
+    void recoveryCopyOfAReadOnlyDataFolderGoesToTheTemporaryFolder();
 };
 
 void TstNotesFile::roundTrip_data() {
@@ -160,6 +172,117 @@ void TstNotesFile::charactersOutsideTheCodePage() {
     QCOMPARE(written, refused.isEmpty());
     if (!written)
         QCOMPARE(fileBytes(path), QByteArray("antes\r\n"));
+}
+
+void TstNotesFile::everyByteOfTheCodePageIsKept() {
+    // Notes holding every byte but the line ends: read, nothing in them is refused (so the panel
+    // leaves the text as it is) and written back byte for byte.
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            bytes += static_cast<char>(b);
+    bytes += "\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    writeBytes(path, bytes);
+    const notes::NotesRead read = notes::readNotes(path);
+    QCOMPARE(read.state, notes::NotesRead::State::Read);
+    QCOMPARE(read.text.size(), 254);
+    QVERIFY(notes::refusedCharacters(read.text).isEmpty());
+    notes::writeNotes(path, read.text);
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void TstNotesFile::aFileThatCannotBeReadGivesNoText_data() {
+    QTest::addColumn<QString>("make");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to /dev/zero") << "zero";
+    QTest::newRow("disk error") << "proc mem";
+}
+
+void TstNotesFile::aFileThatCannotBeReadGivesNoText() {
+    QFETCH(QString, make);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    if (make == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+    } else if (make == QLatin1String("fifo")) {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+        QSKIP("no FIFOs here");
+#endif
+    } else {
+        const QString target = make == QLatin1String("zero") ? QStringLiteral("/dev/zero")
+                                                             : QStringLiteral("/proc/self/mem");
+        if (!QFile::exists(target) || !QFile::link(target, path))
+            QSKIP("this system has no such special file");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const notes::NotesRead read = notes::readNotes(path);
+    QVERIFY(timer.elapsed() < 1000);
+    // Unreadable, never an empty text that closing the panel would write over the file.
+    QCOMPARE(read.state, notes::NotesRead::State::Unreadable);
+    QVERIFY(read.text.isEmpty());
+    QVERIFY2(read.fault.contains(QDir::toNativeSeparators(path)), qPrintable(read.fault));
+}
+
+void TstNotesFile::recoveryCopy_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("beside the notes") << ""
+                                      << "datos/notas-recuperadas.txt";
+    QTest::newRow("an earlier copy is kept") << "earlier copy"
+                                             << "datos/notas-recuperadas-2.txt";
+    QTest::newRow("data folder cannot be written") << "file in place of the folder"
+                                                   << "temporal/notas-recuperadas.txt";
+}
+
+void TstNotesFile::recoveryCopy() {
+    QFETCH(QString, fault);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("temporal")));
+    const QString datos = dir.filePath(QStringLiteral("datos"));
+    if (fault == QLatin1String("file in place of the folder")) {
+        writeBytes(datos, "no soy una carpeta");
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("datos")));
+        if (fault == QLatin1String("earlier copy"))
+            writeBytes(dir.filePath(QStringLiteral("datos/notas-recuperadas.txt")), "ayer\r\n");
+    }
+    const QString text = QStringLiteral("Misa a las 8\nVía crucis");
+    const QString path =
+        notes::writeRecoveryCopyIn({datos, dir.filePath(QStringLiteral("temporal"))}, text);
+    QCOMPARE(path, dir.filePath(written));
+    QCOMPARE(fileBytes(path), QByteArray("Misa a las 8\r\nV\xed"
+                                         "a crucis\r\n"));
+    QVERIFY(notes::recoveryMessage(path).contains(QDir::toNativeSeparators(path)));
+    if (fault == QLatin1String("earlier copy"))
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("datos/notas-recuperadas.txt"))),
+                 QByteArray("ayer\r\n"));
+}
+
+void TstNotesFile::recoveryCopyOfAReadOnlyDataFolderGoesToTheTemporaryFolder() {
+    QTemporaryDir dir;
+    const QString notesPath = dir.filePath(QStringLiteral("notas.txt"));
+    writeBytes(notesPath, "antes\r\n");
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const bool folderRefusesWrites =
+        !QFile(dir.filePath(QStringLiteral("x"))).open(QIODevice::WriteOnly);
+    QString path;
+    if (folderRefusesWrites)
+        path = notes::writeRecoveryCopy(notesPath, QStringLiteral("hoy"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!folderRefusesWrites)
+        QSKIP("this user may write into a read-only folder");
+    QCOMPARE(QFileInfo(path).absolutePath(),
+             QFileInfo(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                 .absoluteFilePath());
+    QCOMPARE(fileBytes(path), QByteArray("hoy\r\n"));
+    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TstNotesFile)
