@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -17,14 +18,28 @@ QString withSeparator(const QString& dir) {
     return dir + QLatin1Char('/');
 }
 
-QString defaultRuta() {
-#ifdef Q_OS_WIN
+QString earlierWindowsRuta() {
     return QStringLiteral(
         "c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
-#else
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString chooseRuta(bool windows, bool earlierExists, const QString& documents) {
+    if (windows && earlierExists)
+        return earlierWindowsRuta();
     return withSeparator(documents) +
            QStringLiteral("virovedude 2000-2016/archivos auxiliares/virovedude/");
+}
+
+QString defaultRuta() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+#ifdef Q_OS_WIN
+    // Only on Windows does the earlier folder's name mean a place; elsewhere it would be looked
+    // for relative to the working folder.
+    return chooseRuta(true, QFileInfo(earlierWindowsRuta()).isDir(), documents);
+#else
+    return chooseRuta(false, false, documents);
 #endif
 }
 
