@@ -1,5 +1,7 @@
 #include "platform/data_dir.h"
 
+#include "platform/instance_lock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +51,11 @@ QStringList embeddedFiles() {
 
 QString installIfMissing(const QString& ruta) {
     QDir dir(ruta);
-    if (dir.exists())
+    // The lock of the running program is taken before the installation and may have created
+    // the folder: a folder that holds nothing else is new all the same.
+    if (dir.exists() &&
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot) !=
+            QStringList{InstanceLock::fileName()})
         return {};
     if (!QDir().mkpath(ruta))
         return QStringLiteral("No se pudo crear la carpeta de datos \"%1\".")

@@ -25,8 +25,9 @@ QString chooseRuta(bool windows, bool earlierExists, const QString& documents);
 // Ruta with a trailing separator, whatever the caller passed.
 QString withSeparator(const QString& dir);
 
-// When `ruta` does not exist, creates it and writes every embedded data file into it; a file
-// that already exists is never overwritten. Returns an empty text on success, otherwise a
+// When `ruta` does not exist, or holds nothing but the lock of the running program (see
+// InstanceLock), creates it and writes every embedded data file into it; a file that already
+// exists is never overwritten. Returns an empty text on success, otherwise a
 // Spanish message naming the folder or file that could not be written.
 QString installIfMissing(const QString& ruta);
 
