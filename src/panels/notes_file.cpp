@@ -4,15 +4,16 @@
 #include "platform/text_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace notes {
 
 namespace {
 
 const QChar kLf = QLatin1Char('\n');
+const QString kRecoveryName = QStringLiteral("notas-recuperadas");
 const QChar kCr = QLatin1Char('\r');
 
 QString fileName(const QString& path) {
@@ -59,14 +60,14 @@ QString textFromBox(const QString& raw) {
 
 NotesRead readNotes(const QString& path) {
     if (!QFileInfo::exists(path))
-        return {NotesRead::State::Missing, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {NotesRead::State::Unreadable, {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {NotesRead::State::Unreadable, {}};
-    return {NotesRead::State::Read, textFromBytes(bytes)};
+        return {NotesRead::State::Missing, {}, {}};
+    // Read as the data files are, so that a folder, FIFO or device in its place ends the read
+    // at once, and whole or not at all: every byte decodes, so the text read is the file.
+    try {
+        return {NotesRead::State::Read, textFromBytes(textfile::readFileBytes(path)), {}};
+    } catch (const DataFault& fault) {
+        return {NotesRead::State::Unreadable, {}, fault.message()};
+    }
 }
 
 bool needsWrite(const QString& path, bool edited) {
@@ -85,6 +86,36 @@ void writeNotes(const QString& path, const QString& text) {
     const QByteArray bytes = bytesFromText(text);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw DataFault(DataFault::Kind::WriteFailed, path, kept);
+}
+
+QString writeRecoveryCopy(const QString& notesPath, const QString& text) {
+    return writeRecoveryCopyIn({QFileInfo(notesPath).absolutePath(),
+                                QStandardPaths::writableLocation(QStandardPaths::TempLocation)},
+                               text);
+}
+
+QString writeRecoveryCopyIn(const QStringList& folders, const QString& text) {
+    const QByteArray bytes = bytesFromText(text);
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
+            continue;
+        // Never over an earlier copy, which may hold notes the user has not taken back yet.
+        const QDir dir(folder);
+        QString path = dir.filePath(kRecoveryName + QStringLiteral(".txt"));
+        for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+            path = dir.filePath(kRecoveryName + QStringLiteral("-%1.txt").arg(n));
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+            return path;
+    }
+    throw DataFault(DataFault::Kind::WriteFailed,
+                    QDir(folders.value(0)).filePath(kRecoveryName + QStringLiteral(".txt")),
+                    QStringLiteral("Tampoco se pudo escribir en la carpeta temporal."));
+}
+
+QString recoveryMessage(const QString& copyPath) {
+    return QStringLiteral("Las notas que no se pudieron guardar en su archivo están en \"%1\".")
+        .arg(fileName(copyPath));
 }
 
 QList<Refused> refusedCharacters(const QString& text) {

@@ -31,7 +31,11 @@ struct NotesRead {
     };
     State state = State::Missing;
     QString text;
+    // When Unreadable: what is wrong with the file, in Spanish, naming it.
+    QString fault;
 };
+// Reads the whole file or nothing: a file that is not a regular file, cannot be read or is
+// larger than any notes could be is Unreadable, never a partial or empty text.
 NotesRead readNotes(const QString& path);
 
 // Whether closing the panel writes the file: when the text was edited, or the file is missing.
@@ -41,6 +45,17 @@ bool needsWrite(const QString& path, bool edited);
 // new text reached the disk. Throws DataFault (WriteFailed) naming the file when the file
 // cannot be written or the text holds a character the code page cannot hold.
 void writeNotes(const QString& path, const QString& text);
+
+// Writes the text, as the notes file would hold it, to a recovery copy for when the notes file
+// itself cannot be written and the program must end: "notas-recuperadas.txt" beside the notes
+// file, or in the user's temporary folder when that folder cannot be written. An earlier copy
+// is never replaced: the next free name "notas-recuperadas-2.txt", "-3", ... is taken. Returns
+// the path written; throws DataFault (WriteFailed) when no folder could take it.
+QString writeRecoveryCopy(const QString& notesPath, const QString& text);
+// The same, trying the given folders in order.
+QString writeRecoveryCopyIn(const QStringList& folders, const QString& text);
+// The Spanish message that tells the user where the copy is.
+QString recoveryMessage(const QString& copyPath);
 
 // A character of the text that the code page cannot hold: its place and length in the text (2
 // for a character written as a surrogate pair).

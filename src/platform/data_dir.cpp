@@ -1,7 +1,10 @@
 #include "platform/data_dir.h"
 
+#include "platform/instance_lock.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -17,14 +20,28 @@ QString withSeparator(const QString& dir) {
     return dir + QLatin1Char('/');
 }
 
-QString defaultRuta() {
-#ifdef Q_OS_WIN
+QString earlierWindowsRuta() {
     return QStringLiteral(
         "c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
-#else
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString chooseRuta(bool windows, bool earlierExists, const QString& documents) {
+    if (windows && earlierExists)
+        return earlierWindowsRuta();
     return withSeparator(documents) +
            QStringLiteral("virovedude 2000-2016/archivos auxiliares/virovedude/");
+}
+
+QString defaultRuta() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+#ifdef Q_OS_WIN
+    // Only on Windows does the earlier folder's name mean a place; elsewhere it would be looked
+    // for relative to the working folder.
+    return chooseRuta(true, QFileInfo(earlierWindowsRuta()).isDir(), documents);
+#else
+    return chooseRuta(false, false, documents);
 #endif
 }
 
@@ -34,7 +51,11 @@ QStringList embeddedFiles() {
 
 QString installIfMissing(const QString& ruta) {
     QDir dir(ruta);
-    if (dir.exists())
+    // The lock of the running program is taken before the installation and may have created
+    // the folder: a folder that holds nothing else is new all the same.
+    if (dir.exists() &&
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot) !=
+            QStringList{InstanceLock::fileName()})
         return {};
     if (!QDir().mkpath(ruta))
         return QStringLiteral("No se pudo crear la carpeta de datos \"%1\".")

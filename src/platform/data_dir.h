@@ -6,16 +6,28 @@
 
 namespace datadir {
 
-// The fixed data directory, ending with a separator. On Windows the literal
-// "c:\mis documentos\virovedude 2000-2016\archivos auxiliares\virovedude\"; elsewhere the same
-// folders under the user's documents folder.
+// The data directory of this system and this user, ending with a separator: chooseRuta() for
+// the running system, its documents folder and whether the folder of earlier installations is
+// there.
 QString defaultRuta();
+
+// The folder where the program has always kept its data on Windows:
+// "c:\mis documentos\virovedude 2000-2016\archivos auxiliares\virovedude\".
+QString earlierWindowsRuta();
+
+// The data directory, ending with a separator. On Windows, when the folder of earlier
+// installations exists (`earlierExists`), that folder, so that existing installations keep
+// their data and notes. Otherwise "virovedude 2000-2016/archivos auxiliares/virovedude/" under
+// the user's `documents` folder, and never a folder at the root of a drive that serves every
+// account.
+QString chooseRuta(bool windows, bool earlierExists, const QString& documents);
 
 // Ruta with a trailing separator, whatever the caller passed.
 QString withSeparator(const QString& dir);
 
-// When `ruta` does not exist, creates it and writes every embedded data file into it; a file
-// that already exists is never overwritten. Returns an empty text on success, otherwise a
+// When `ruta` does not exist, or holds nothing but the lock of the running program (see
+// InstanceLock), creates it and writes every embedded data file into it; a file that already
+// exists is never overwritten. Returns an empty text on success, otherwise a
 // Spanish message naming the folder or file that could not be written.
 QString installIfMissing(const QString& ruta);
 

@@ -3,68 +3,195 @@
 #include "platform/data_fault.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <array>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace textfile {
 
 namespace {
-constexpr auto kCodePage = "windows-1252";
 constexpr qsizetype kChunk = 4096;
 
-// Windows-1252 gives every byte one character of its own. The table of the 256 characters is
-// taken once from the toolkit's decoder, so decoding by it gives the same text without the cost
-// of setting up a decoder for every file.
-struct ByteTable {
-    std::array<char16_t, 256> chars{};
-    bool complete = true;
-};
-
-const ByteTable& byteTable() {
-    static const ByteTable table = [] {
-        ByteTable t;
-        QStringDecoder decoder(kCodePage);
-        for (int b = 0; b < 256 && t.complete; ++b) {
-            const char c = static_cast<char>(b);
-            const QString one = decoder.decode(QByteArrayView(&c, 1));
-            t.complete = one.size() == 1;
-            if (t.complete)
-                t.chars[static_cast<std::size_t>(b)] = one.at(0).unicode();
-        }
-        return t;
-    }();
-    return table;
+QString tooLargeDetail(qint64 maxBytes) {
+    constexpr qint64 kMiB = 1024 * 1024;
+    return maxBytes % kMiB == 0 ? QStringLiteral("Pasa de %1 MB.").arg(maxBytes / kMiB)
+                                : QStringLiteral("Pasa de %1 bytes.").arg(maxBytes);
 }
 
-// The bytes of the file from its start: all of them when `maxLines` is negative, otherwise up
-// to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
-// reader that needs the first lines does not read or decode the rest.
-QByteArray readBytes(const QString& path, int maxLines = -1) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+// Windows-1252 by the program's own table. The toolkit's decoder for this code page exists
+// only when Qt is built with ICU, and the Qt builds published for Windows, where the users of
+// the program are, have no ICU: without it every data file would decode to nothing. The code
+// page is small and fixed, so the program carries it: bytes 0x00-0x7F and 0xA0-0xFF are the
+// Latin-1 characters of the same number, and 0x80-0x9F are the 27 characters below. The five
+// bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// character of the same number, as Windows itself decodes them, so that every byte has one
+// character and a file read and written back keeps every byte.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+constexpr char16_t charFor(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte);
+}
+
+// The byte of a character, or -1 when the code page has no place for it.
+constexpr int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c)
+            return int(0x80 + i);
+    return -1;
+}
+
+static_assert(charFor(0x80) == u'\u20AC' && charFor(0x9F) == u'\u0178' && charFor(0xF1) == u'ñ');
+static_assert(byteFor(u'\u2022') == 0x95 && byteFor(u'\u0081') == 0x81 && byteFor(u'\u0080') < 0);
+
+// What the file at `path` is when it is not a regular file, as the detail of the fault.
+QString kindOfFile(const QString& path, const QFileInfo& info) {
+    if (info.isDir())
+        return QStringLiteral("Es una carpeta.");
+#ifdef Q_OS_UNIX
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode))
+            return QStringLiteral("Es una tubería (FIFO).");
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+            return QStringLiteral("Es un dispositivo.");
+        if (S_ISSOCK(st.st_mode))
+            return QStringLiteral("Es un socket.");
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return {};
+}
+
+QString unreadableDetail(bool permission) {
+    return permission ? QStringLiteral("No hay permiso para leerlo.")
+                      : QStringLiteral("Falló la lectura del disco.");
+}
+
+// Opens the file for reading when it is a regular file of at most `maxBytes`. The type is
+// checked before opening, because opening a FIFO waits for a writer that never comes and a
+// device may never end. Where the system allows it, the file is also opened without waiting
+// and its type checked again on the open file, so that nothing put in its place meanwhile can
+// block the program either.
+void openRegular(QFile& file, const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
         throw DataFault(DataFault::Kind::NotFound, path);
-    QByteArray bytes;
-    int lineEnds = 0;
+    if (!info.isFile())
+        throw DataFault(DataFault::Kind::NotRegular, path, kindOfFile(path, info));
+    if (info.size() > maxBytes)
+        throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            throw DataFault(DataFault::Kind::NotFound, path);
+        throw DataFault(DataFault::Kind::Unreadable, path,
+                        unreadableDetail(errno == EACCES || errno == EPERM));
+    }
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw DataFault(DataFault::Kind::NotRegular, path);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(false));
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(!info.isReadable()));
+#endif
+}
+
+// A CR that is not followed by LF, other than as the last byte: the mark of a file whose lines
+// end in CR alone, which the readers do not take as line ends.
+bool hasLoneCr(QByteArrayView bytes) {
+    for (qsizetype i = bytes.indexOf('\r'); i >= 0 && i + 1 < bytes.size();
+         i = bytes.indexOf('\r', i + 1))
+        if (bytes.at(i + 1) != '\n')
+            return true;
+    return false;
+}
+
+[[noreturn]] void lineTooLong(const QString& path, QByteArrayView line, int number) {
+    if (hasLoneCr(line))
+        throw DataFault(DataFault::Kind::CrLineEnds, path);
+    throw DataFault(
+        DataFault::Kind::LineTooLong, path,
+        QStringLiteral("La línea %1 pasa de %2 caracteres.").arg(number).arg(kMaxLineLength));
+}
+
+// Reads the open file block by block into `bytes`, never past `maxBytes`, calling
+// `afterBlock(start of the new bytes)` after each block; it returns true to stop reading.
+template <typename AfterBlock>
+void readBlocks(QFile& file, const QString& path, qint64 maxBytes, QByteArray& bytes,
+                AfterBlock afterBlock) {
     std::array<char, kChunk> chunk;
     for (;;) {
         const qint64 got = file.read(chunk.data(), kChunk);
         if (got < 0)
-            throw DataFault(DataFault::Kind::NotFound, path);
+            throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(false));
         if (got == 0)
-            break;
-        const QByteArrayView read(chunk.data(), got);
-        if (maxLines >= 0) {
-            for (qsizetype i = read.indexOf('\n'); i >= 0; i = read.indexOf('\n', i + 1)) {
-                if (++lineEnds >= maxLines) {
-                    bytes.append(read.first(i + 1));
-                    return bytes;
-                }
+            return;
+        if (bytes.size() + got > maxBytes) // the file grew while it was read
+            throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
+        const qsizetype start = bytes.size();
+        bytes.append(chunk.data(), got);
+        if (afterBlock(start))
+            return;
+    }
+}
+
+// The bytes of a data file from its start: all of them when `maxLines` is negative, otherwise
+// up to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
+// reader that needs the first lines does not read or decode the rest. Every line read is
+// checked against the longest line a data file may hold, and the whole against the largest
+// file, so that the read always ends.
+QByteArray readDataBytes(const QString& path, int maxLines = -1) {
+    QFile file;
+    openRegular(file, path, kMaxFileBytes);
+    QByteArray bytes;
+    int lineEnds = 0;
+    qsizetype lineStart = 0;
+    readBlocks(file, path, kMaxFileBytes, bytes, [&](qsizetype start) {
+        for (qsizetype i = bytes.indexOf('\n', start); i >= 0; i = bytes.indexOf('\n', i + 1)) {
+            const qsizetype length = i - lineStart - (i > lineStart && bytes.at(i - 1) == '\r');
+            if (length > kMaxLineLength)
+                lineTooLong(path, QByteArrayView(bytes).sliced(lineStart, i - lineStart),
+                            lineEnds + 1);
+            lineStart = i + 1;
+            if (++lineEnds >= maxLines && maxLines >= 0) {
+                bytes.truncate(i + 1);
+                return true;
             }
         }
-        bytes.append(read);
-    }
+        // The line not yet ended, less a CR whose LF may come in the next block.
+        if (bytes.size() - lineStart > kMaxLineLength + 1)
+            lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
+        return false;
+    });
+    const qsizetype lastLine = bytes.size() - lineStart - (bytes.endsWith('\r') ? 1 : 0);
+    if (lineStart < bytes.size() && lastLine > kMaxLineLength)
+        lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
+    if (lineEnds == 0 && hasLoneCr(bytes))
+        throw DataFault(DataFault::Kind::CrLineEnds, path);
     return bytes;
 }
 
@@ -86,37 +213,46 @@ QStringList splitLines(const QString& text) {
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    const ByteTable& table = byteTable();
-    if (!table.complete) {
-        QStringDecoder decoder(kCodePage);
-        Q_ASSERT(decoder.isValid());
-        return decoder.decode(bytes);
-    }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes)
-        *out++ = QChar(table.chars[static_cast<unsigned char>(c)]);
+        *out++ = QChar(charFor(static_cast<unsigned char>(c)));
     return text;
 }
 
 QByteArray encode(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    Q_ASSERT(encoder.isValid());
-    return encoder.encode(text);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const int byte = byteFor(c.unicode());
+        *out++ = byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return bytes;
 }
 
 bool encodable(const QString& text) {
-    return decode(encode(text)) == text;
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return byteFor(c.unicode()) >= 0; });
+}
+
+QByteArray readFileBytes(const QString& path, qint64 maxBytes) {
+    QFile file;
+    openRegular(file, path, maxBytes);
+    QByteArray bytes;
+    readBlocks(file, path, maxBytes, bytes, [](qsizetype) { return false; });
+    return bytes;
 }
 
 QStringList readAllLines(const QString& path) {
-    return splitLines(decode(readBytes(path)));
+    return splitLines(decode(readDataBytes(path)));
 }
 
 QStringList readLines(const QString& path, int count) {
-    QStringList lines = splitLines(decode(readBytes(path, qMax(count, 0))));
+    const QByteArray bytes = readDataBytes(path, qMax(count, 0));
+    QStringList lines = splitLines(decode(bytes));
     if (lines.size() < count)
-        throw DataFault(DataFault::Kind::PastEnd, path);
+        throw DataFault(hasLoneCr(bytes) ? DataFault::Kind::CrLineEnds : DataFault::Kind::PastEnd,
+                        path);
     lines.resize(qMax(count, 0));
     return lines;
 }

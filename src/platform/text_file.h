@@ -2,22 +2,37 @@
 // The one way the data files are read and written: 8-bit Windows-1252 text, lines ended by
 // CR LF (a bare LF is accepted too). A reader takes whole lines from the first on, as many as
 // its step needs; a file that is missing or shorter than that throws a DataFault naming it.
+// Every read ends: only regular files are opened (never a folder, FIFO, device or socket), and
+// a file larger or a line longer than any real data file holds is a fault, not a longer read.
 
 #include <QString>
 #include <QStringList>
 
 namespace textfile {
 
-// Lines 1 .. count of the file, without their line ends. Throws DataFault (NotFound, PastEnd).
+// The largest data file and the longest line (in characters, without its line end) that the
+// readers take. The data files are a few kilobytes with lines of a few dozen characters.
+inline constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kMaxLineLength = 4096;
+
+// Lines 1 .. count of the file, without their line ends. Throws DataFault: NotFound,
+// NotRegular, Unreadable, TooLarge, LineTooLong, PastEnd, and CrLineEnds when the lines end in
+// CR alone (such a file would otherwise read as a single line).
 QStringList readLines(const QString& path, int count);
 
 // Line number `line` (from 1) of the file: reads lines 1 .. line. Throws as readLines.
 QString readLine(const QString& path, int line);
 
-// Every line of the file. Throws DataFault (NotFound).
+// Every line of the file. Throws as readLines, PastEnd excepted.
 QStringList readAllLines(const QString& path);
 
-// Windows-1252 encoding and decoding of a text.
+// Every byte of a regular file of at most `maxBytes`, with no limit on its lines. Throws
+// DataFault: NotFound, NotRegular, Unreadable, TooLarge.
+QByteArray readFileBytes(const QString& path, qint64 maxBytes = kMaxFileBytes);
+
+// Windows-1252 decoding and encoding of a text, by a fixed table that needs nothing from the
+// platform. Every byte decodes to one character; a character with no place in the code page is
+// encoded as '?', so check encodable() first wherever that matters.
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 // True when every character of the text has a place in Windows-1252.

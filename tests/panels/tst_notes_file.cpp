@@ -1,15 +1,21 @@
 // The notes file as the user's notes live in it: the text of the box and the bytes of the file
 // map onto each other exactly (lines, blank lines, accented letters, the code page's symbols),
-// a failed write leaves the previous file as it was, and a character the code page cannot hold
-// is found and never written.
+// a failed write leaves the previous file as it was, a character the code page cannot hold
+// is found and never written, a file that cannot be read gives no text to write back, and the
+// recovery copy lands beside the notes or in the temporary folder without replacing another.
 
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -37,6 +43,11 @@ private Q_SLOTS:
     void failedWriteLeavesThePreviousFile();
     void charactersOutsideTheCodePage_data();
     void charactersOutsideTheCodePage();
+    void everyByteOfTheCodePageIsKept();
+    void aFileThatCannotBeReadGivesNoText_data();
+    void aFileThatCannotBeReadGivesNoText();
+    void recoveryCopy_data();
+    void recoveryCopy();
 };
 
 void TstNotesFile::roundTrip_data() {
@@ -160,6 +171,89 @@ void TstNotesFile::charactersOutsideTheCodePage() {
     QCOMPARE(written, refused.isEmpty());
     if (!written)
         QCOMPARE(fileBytes(path), QByteArray("antes\r\n"));
+}
+
+void TstNotesFile::everyByteOfTheCodePageIsKept() {
+    // Notes holding every byte but the line ends: read, nothing in them is refused (so the panel
+    // leaves the text as it is) and written back byte for byte.
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            bytes += static_cast<char>(b);
+    bytes += "\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    writeBytes(path, bytes);
+    const notes::NotesRead read = notes::readNotes(path);
+    QCOMPARE(read.state, notes::NotesRead::State::Read);
+    QCOMPARE(read.text.size(), 254);
+    QVERIFY(notes::refusedCharacters(read.text).isEmpty());
+    notes::writeNotes(path, read.text);
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void TstNotesFile::aFileThatCannotBeReadGivesNoText_data() {
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("folder") << false;
+    QTest::newRow("FIFO") << true;
+}
+
+void TstNotesFile::aFileThatCannotBeReadGivesNoText() {
+    QFETCH(bool, fifo);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+#ifdef Q_OS_UNIX
+    QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                 : QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+#else
+    if (fifo)
+        QSKIP("no FIFOs here");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+#endif
+    QElapsedTimer timer;
+    timer.start();
+    const notes::NotesRead read = notes::readNotes(path);
+    QVERIFY(timer.elapsed() < 1000);
+    // Unreadable, never an empty text that closing the panel would write over the file.
+    QCOMPARE(read.state, notes::NotesRead::State::Unreadable);
+    QVERIFY(read.text.isEmpty());
+    QVERIFY2(read.fault.contains(QDir::toNativeSeparators(path)), qPrintable(read.fault));
+}
+
+void TstNotesFile::recoveryCopy_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("beside the notes") << ""
+                                      << "datos/notas-recuperadas.txt";
+    QTest::newRow("an earlier copy is kept") << "earlier copy"
+                                             << "datos/notas-recuperadas-2.txt";
+    QTest::newRow("data folder cannot be written") << "file in place of the folder"
+                                                   << "temporal/notas-recuperadas.txt";
+}
+
+void TstNotesFile::recoveryCopy() {
+    QFETCH(QString, fault);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("temporal")));
+    const QString datos = dir.filePath(QStringLiteral("datos"));
+    if (fault == QLatin1String("file in place of the folder")) {
+        writeBytes(datos, "no soy una carpeta");
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("datos")));
+        if (fault == QLatin1String("earlier copy"))
+            writeBytes(dir.filePath(QStringLiteral("datos/notas-recuperadas.txt")), "ayer\r\n");
+    }
+    const QString text = QStringLiteral("Misa a las 8\nVía crucis");
+    const QString path =
+        notes::writeRecoveryCopyIn({datos, dir.filePath(QStringLiteral("temporal"))}, text);
+    QCOMPARE(path, dir.filePath(written));
+    QCOMPARE(fileBytes(path), QByteArray("Misa a las 8\r\nV\xed"
+                                         "a crucis\r\n"));
+    QVERIFY(notes::recoveryMessage(path).contains(QDir::toNativeSeparators(path)));
+    if (fault == QLatin1String("earlier copy"))
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("datos/notas-recuperadas.txt"))),
+                 QByteArray("ayer\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TstNotesFile)

@@ -14,6 +14,8 @@ class TstDataDir : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void liesUnderTheDocumentsFolder();
+    void choiceOfTheFolder_data();
+    void choiceOfTheFolder();
     void firstRunInstallsEveryCalendarFile();
     void neverOverwritesTheUsersFiles();
     void reportsAFolderThatCannotBeCreated();
@@ -25,6 +27,34 @@ void TstDataDir::liesUnderTheDocumentsFolder() {
     QCOMPARE(datadir::defaultRuta(),
              datadir::withSeparator(documents) +
                  QStringLiteral("virovedude 2000-2016/archivos auxiliares/virovedude/"));
+}
+
+void TstDataDir::choiceOfTheFolder_data() {
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<bool>("earlierExists");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("ruta");
+    const QString earlier = QStringLiteral(
+        "c:\\mis documentos\\virovedude 2000-2016\\archivos auxiliares\\virovedude\\");
+    QTest::newRow("Windows, earlier installation kept")
+        << true << true << "C:/Users/ana/Documents" << earlier;
+    QTest::newRow("Windows, no earlier installation")
+        << true << false << "C:/Users/ana/Documents"
+        << "C:/Users/ana/Documents/virovedude 2000-2016/archivos auxiliares/virovedude/";
+    QTest::newRow("elsewhere the Windows folder means nothing")
+        << false << true << "/home/ana/Documentos"
+        << "/home/ana/Documentos/virovedude 2000-2016/archivos auxiliares/virovedude/";
+    QTest::newRow("documents folder ending in a separator")
+        << false << false << "/home/ana/Documentos/"
+        << "/home/ana/Documentos/virovedude 2000-2016/archivos auxiliares/virovedude/";
+}
+
+void TstDataDir::choiceOfTheFolder() {
+    QFETCH(bool, windows);
+    QFETCH(bool, earlierExists);
+    QFETCH(QString, documents);
+    QFETCH(QString, ruta);
+    QCOMPARE(datadir::chooseRuta(windows, earlierExists, documents), ruta);
 }
 
 void TstDataDir::firstRunInstallsEveryCalendarFile() {

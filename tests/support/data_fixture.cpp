@@ -1,10 +1,9 @@
 #include "support/data_fixture.h"
 
+#include "platform/text_file.h"
 #include "support/calendar_facts.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 QString monthFileName(int month) {
@@ -51,10 +50,9 @@ QString DataFixture::ruta() const {
 }
 
 void DataFixture::writeLines(const QString& name, const QStringList& lines) {
-    QStringEncoder encoder("windows-1252");
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += encoder.encode(line) + "\r\n";
+        bytes += textfile::encode(line) + "\r\n";
     writeRaw(path(name), bytes);
 }
 
@@ -62,8 +60,7 @@ QStringList DataFixture::lines(const QString& name) const {
     QFile file(path(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder decoder("windows-1252");
-    QString text = decoder.decode(file.readAll());
+    QString text = textfile::decode(file.readAll());
     if (text.endsWith(QStringLiteral("\r\n")))
         text.chop(2);
     return text.split(QStringLiteral("\r\n"));
