@@ -32,7 +32,7 @@ private Q_SLOTS:
     void coreRun() {
         QBENCHMARK {
             dayview::DayValue value;
-            dayview::runDay(kDay, kData, {}, value);
+            dayview::runDay(kDay, calendar::DiskSource(kData), {}, value);
         }
     }
     void windowRun() {

@@ -56,9 +56,9 @@ QString notesFile(const QString& ruta) {
     return ruta + QStringLiteral("notas.txt");
 }
 
-QString dominicalDigit(const QString& ruta, const QString& anio, const QString& mes) {
+QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes) {
     QString digit;
-    for (const QString& line : textfile::readLines(calFile(ruta), kCalLines)) {
+    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
         if (field(line, 41, 2) != anio)
             continue;
         const QString afterFebruary = field(line, 47);
@@ -70,11 +70,11 @@ QString dominicalDigit(const QString& ruta, const QString& anio, const QString& 
     return digit;
 }
 
-std::optional<int> weekdayFromCal(const QString& ruta, const QString& dia, int month,
+std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia, int month,
                                   const QString& letraDom) {
     std::optional<int> weekday;
     const int l = textfile::numberValue(letraDom);
-    for (const QString& line : textfile::readLines(calFile(ruta), kCalLines)) {
+    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
         if (field(line, 1, 2) != dia)
             continue;
         const int d = textfile::numberValue(field(line, month * 3));
@@ -89,8 +89,8 @@ std::optional<int> weekdayFromCal(const QString& ruta, const QString& dia, int m
     return weekday;
 }
 
-QString dayLine(const QString& ruta, int month, int day) {
-    return textfile::readLine(monthFile(ruta, month), day);
+QString dayLine(const CalendarSource& data, int month, int day) {
+    return data.readLine(monthFile(data.ruta(), month), day);
 }
 
 QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
@@ -105,15 +105,15 @@ QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
     return date;
 }
 
-QDate movableDate(const QString& ruta, int number, int nAnio, int year) {
-    const QString path = movableFile(ruta, number);
-    return dayMonthDate(textfile::readLine(path, nAnio + 2), year, path);
+QDate movableDate(const CalendarSource& data, int number, int nAnio, int year) {
+    const QString path = movableFile(data.ruta(), number);
+    return dayMonthDate(data.readLine(path, nAnio + 2), year, path);
 }
 
-MovableOfDay movableOfDay(const QString& ruta, const QString& key, int nAnio) {
+MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio) {
     MovableOfDay found;
     for (int n = 1; n <= kMovableFiles; ++n) {
-        const QStringList lines = textfile::readLines(movableFile(ruta, n), nAnio + 2);
+        const QStringList lines = data.readLines(movableFile(data.ruta(), n), nAnio + 2);
         for (const QString& line : lines) {
             if (line == key) {
                 found.number = n;

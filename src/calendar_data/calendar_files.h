@@ -5,6 +5,8 @@
 //   "c1.txt".."c20.txt" a movable celebration: its name, then its date in 2000..2016 (yy-dd-mmm).
 // Every reader reads its file afresh and throws DataFault when the file is missing or short.
 
+#include "calendar_data/calendar_source.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -35,15 +37,15 @@ QString notesFile(const QString& ruta);
 // The dominical digit (`LetraDom`) of the two-digit year `anio` for the two-digit month `mes`,
 // from lines 1..32 of "cal.txt": column 45, or column 47 from March on when the year line has
 // it. A later line for the same year overrides an earlier one; an unlisted year gives "".
-QString dominicalDigit(const QString& ruta, const QString& anio, const QString& mes);
+QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes);
 
 // The weekday (0 = Sunday) of day `dia` (two digits) of `month` by the day letters of
 // "cal.txt" and the dominical digit; none when no day line gives a match.
-std::optional<int> weekdayFromCal(const QString& ruta, const QString& dia, int month,
+std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia, int month,
                                   const QString& letraDom);
 
 // Line `day` of the month file of `month`, unchanged.
-QString dayLine(const QString& ruta, int month, int day);
+QString dayLine(const CalendarSource& data, int month, int day);
 
 // Characters 4..9 of a date line ("15-ene") read as that day of `year`. Throws DataFault
 // (BadDate) naming `path` when they do not form a date.
@@ -51,7 +53,7 @@ QDate dayMonthDate(const QString& dateLine, int year, const QString& path);
 
 // The date of movable celebration `number` in year 2000 + `nAnio`: line nAnio + 2 of its file,
 // with its day and month read as a date of `year` (the caller's current year).
-QDate movableDate(const QString& ruta, int number, int nAnio, int year);
+QDate movableDate(const CalendarSource& data, int number, int nAnio, int year);
 
 struct MovableOfDay {
     std::optional<int> number; // `NumMovil`: the highest file holding today's key
@@ -60,6 +62,6 @@ struct MovableOfDay {
 
 // The movable celebration of the day: the files c1..c20 whose lines 1..nAnio+2 hold the key
 // `key` (yy-dd-mmm) exactly; the highest number wins.
-MovableOfDay movableOfDay(const QString& ruta, const QString& key, int nAnio);
+MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio);
 
 } // namespace calendar

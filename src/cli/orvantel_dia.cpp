@@ -183,6 +183,7 @@ int main(int argc, char* argv[]) {
 
     const QDate first = options.desde.value_or(*options.fecha);
     const QDate last = options.hasta.value_or(*options.fecha);
+    const calendar::DiskSource source(ruta);
     dayview::DayValue shown;
     QDate date = first;
     try {
@@ -190,7 +191,7 @@ int main(int argc, char* argv[]) {
             write(stdout, dayreport::headerLine() + QLatin1Char('\n'));
         for (; date <= last; date = date.addDays(1)) {
             dayview::DayValue next;
-            dayview::runDay(date, ruta, shown, next);
+            dayview::runDay(date, source, shown, next);
             shown = next;
             write(stdout, options.desde ? dayreport::rowLine(shown) + QLatin1Char('\n')
                                         : dayreport::fieldListing(shown));

@@ -4,7 +4,7 @@
 
 namespace dayview {
 
-DayView resolveDay(const QDate& today, const QString& ruta) {
+DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     using namespace calendar;
     DayView v;
     v.fechaVista = today;
@@ -13,18 +13,18 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
     v.dia = twoDigits(today.day());
     v.anio = twoDigits(today.year() % 100);
     v.nAnio = v.anio.toInt();
-    v.archMes = monthFile(ruta, month);
+    v.archMes = monthFile(data.ruta(), month);
 
     const bool yearCovered = today.year() >= kFirstYear && today.year() <= kLastYear;
-    const QString letraDom = yearCovered ? dominicalDigit(ruta, v.anio, v.mes) : QString();
+    const QString letraDom = yearCovered ? dominicalDigit(data, v.anio, v.mes) : QString();
     v.inCalendar = yearCovered && !letraDom.isEmpty();
 
     if (v.inCalendar)
-        v.weekday = weekdayFromCal(ruta, v.dia, month, letraDom);
+        v.weekday = weekdayFromCal(data, v.dia, month, letraDom);
     else
         v.weekday = today.dayOfWeek() % 7;
 
-    v.dayLine = dayLine(ruta, month, today.day());
+    v.dayLine = dayLine(data, month, today.day());
 
     if (!yearCovered) {
         v.movable = QStringLiteral("El calendario abarca de 2000 a 2016");
@@ -37,7 +37,7 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
     v.movable = QStringLiteral("No hay");
     const QString key =
         v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
-    const MovableOfDay movable = movableOfDay(ruta, key, v.nAnio);
+    const MovableOfDay movable = movableOfDay(data, key, v.nAnio);
     if (movable.number) {
         v.numMovil = movable.number;
         v.movable = movable.name;
@@ -45,10 +45,11 @@ DayView resolveDay(const QDate& today, const QString& ruta) {
     return v;
 }
 
-void runDay(const QDate& date, const QString& ruta, const DayValue& previous, DayValue& out) {
+void runDay(const QDate& date, const calendar::CalendarSource& data, const DayValue& previous,
+            DayValue& out) {
     out = DayValue{};
     out.fecha = date;
-    const DayView view = resolveDay(date, ruta);
+    const DayView view = resolveDay(date, data);
     out.weekday = view.weekday ? view.weekday : previous.weekday;
     out.month = date.month();
     out.line = view.dayLine;
@@ -58,7 +59,7 @@ void runDay(const QDate& date, const QString& ruta, const DayValue& previous, Da
     if (!view.inCalendar)
         return;
     liturgy::LiturgicalFields fields = previous.liturgical;
-    const liturgy::LiturgicalDay day{date,          ruta,        view.nAnio,
+    const liturgy::LiturgicalDay day{date,          data,        view.nAnio,
                                      view.numMovil, out.weekday, view.dayLine};
     liturgy::applyLiturgicalTime(day, fields);
     out.liturgical = fields;

@@ -1,9 +1,9 @@
 #pragma once
 // One run of the day view for a given date. The run reads "cal.txt", the date's month file and
-// the movable-celebration files from `Ruta`, continues with the liturgical time, and yields one
-// value: weekday, month, line, movable celebration, year, cycle, season, week and colour. The
-// window draws that value and `orvantel-dia` prints it; their captions are made in one place,
-// captionsOf(). Where the rules keep what the previous run showed (no weekday match in
+// the movable-celebration files of the data directory, continues with the liturgical time, and
+// yields one value: weekday, month, line, movable celebration, year, cycle, season, week and
+// colour. The window draws that value and `orvantel-dia` prints it; their captions are made in one
+// place, captionsOf(). Where the rules keep what the previous run showed (no weekday match in
 // "cal.txt", no season row matching), the run takes the previous value as its input.
 
 #include "liturgical_time/liturgical_time.h"
@@ -34,7 +34,7 @@ struct DayView {
 // short, or holds a bad date. A year outside 2000..2016, or missing from "cal.txt", is not a
 // fault: the weekday then comes from the date itself and `movable` says why the calendar
 // cannot show the year.
-DayView resolveDay(const QDate& today, const QString& ruta);
+DayView resolveDay(const QDate& today, const calendar::CalendarSource& data);
 
 // What the window shows after a run, as values.
 struct DayValue {
@@ -51,7 +51,8 @@ struct DayValue {
 // One run for `date` on top of `previous`, the value of the run before. `out` is filled step
 // by step; when a DataFault stops the run, the fields it had not reached are left empty (and
 // the colour grey), as before any run, and the fault is thrown on.
-void runDay(const QDate& date, const QString& ruta, const DayValue& previous, DayValue& out);
+void runDay(const QDate& date, const calendar::CalendarSource& data, const DayValue& previous,
+            DayValue& out);
 
 // The captions of a value, exactly as the window shows them.
 struct DayCaptions {

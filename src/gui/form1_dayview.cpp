@@ -21,7 +21,7 @@ void Form1::Form_Activate() {
     dayview::DayValue next;
     std::optional<DataFault> fault;
     try {
-        dayview::runDay(today, Ruta, shown_, next);
+        dayview::runDay(today, calendar::DiskSource(Ruta), shown_, next);
     } catch (const DataFault& f) {
         fault = f;
     }

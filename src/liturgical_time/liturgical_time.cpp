@@ -32,7 +32,7 @@ QString weekCaption(const LiturgicalFields& fields) {
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
     // Worked on a copy so that a data fault halfway leaves the fields as they were shown.
     LiturgicalFields shown = fields;
-    const SeasonBounds bounds = readSeasonBounds(day.ruta, day.nAnio, day.today.year());
+    const SeasonBounds bounds = readSeasonBounds(day.data, day.nAnio, day.today.year());
     shown.cycle = cycleIndex(bounds, day.nAnio, day.today);
 
     for (int s = 1; s <= kSeasons; ++s) {
@@ -40,7 +40,7 @@ void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
             continue;
         shown.colour = seasonRow(s).colour;
         shown.season = static_cast<Season>(s);
-        shown.week = weekNumber(s, bounds, day.today, day.ruta, day.nAnio);
+        shown.week = weekNumber(s, bounds, day.today, day.data, day.nAnio);
     }
 
     applyColourRules(day, shown);

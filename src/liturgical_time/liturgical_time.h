@@ -4,6 +4,7 @@
 // fields of the previous run, and updates those fields. The fields are typed values; their
 // captions for display are made here, from the values, and never read back.
 
+#include "calendar_data/calendar_source.h"
 #include "platform/rgb.h"
 
 #include <QDate>
@@ -45,7 +46,7 @@ QString weekCaption(const LiturgicalFields& fields);  // "Semana 3", "Semana  12
 // What the day-view run found for today.
 struct LiturgicalDay {
     QDate today;
-    QString ruta;
+    const calendar::CalendarSource& data;
     int nAnio = 0;
     std::optional<int> numMovil;
     std::optional<int> weekday; // what Label1 shows, 0 = Sunday; none when it shows nothing

@@ -46,16 +46,16 @@ int sundaysCrossed(const QDate& from, const QDate& to) {
     return static_cast<int>((sundayOnOrBefore(to) - sundayOnOrBefore(from)) / 7);
 }
 
-int weekAfterPentecost(const QString& ruta, int nAnio) {
+int weekAfterPentecost(const calendar::CalendarSource& data, int nAnio) {
     const QString line =
-        textfile::readLine(calendar::movableFile(ruta, kPentecostWeekFile), nAnio + 2);
+        data.readLine(calendar::movableFile(data.ruta(), kPentecostWeekFile), nAnio + 2);
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 
 std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
-                              const QString& ruta, int nAnio) {
+                              const calendar::CalendarSource& data, int nAnio) {
     const int count = sundaysCrossed(bounds.desde[s], today);
-    const int number = s == kAfterPentecost ? count - 1 + weekAfterPentecost(ruta, nAnio) : count;
+    const int number = s == kAfterPentecost ? count - 1 + weekAfterPentecost(data, nAnio) : count;
     const bool christmas = s == 1 || s == kSeasons;
     if (count == 0 || christmas || s == kHolyWeek)
         return std::nullopt;

@@ -41,8 +41,8 @@ void TstCalendarFiles::weekdayOfRealDates() {
     QFETCH(QString, weekday);
     const QString anio = calendar::twoDigits(date.year() - 2000);
     const QString mes = calendar::twoDigits(date.month());
-    const QString digit = calendar::dominicalDigit(data_.ruta(), anio, mes);
-    const auto w = calendar::weekdayFromCal(data_.ruta(), calendar::twoDigits(date.day()),
+    const QString digit = calendar::dominicalDigit(data_.source(), anio, mes);
+    const auto w = calendar::weekdayFromCal(data_.source(), calendar::twoDigits(date.day()),
                                             date.month(), digit);
     QVERIFY(w.has_value());
     QCOMPARE(calendar::nomDia().at(*w), weekday);
@@ -50,14 +50,14 @@ void TstCalendarFiles::weekdayOfRealDates() {
 
 void TstCalendarFiles::leapYearChangesItsDigitInMarch() {
     // 2000 has the dominical letters BA: 2 in January and February, 1 from March on.
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "00", "01"), QStringLiteral("2"));
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "00", "02"), QStringLiteral("2"));
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "00", "03"), QStringLiteral("1"));
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "00", "01"), QStringLiteral("2"));
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "00", "02"), QStringLiteral("2"));
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "00", "03"), QStringLiteral("1"));
     // A common year keeps its one digit: 2001 has G.
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "01", "02"), QStringLiteral("7"));
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "01", "12"), QStringLiteral("7"));
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "01", "02"), QStringLiteral("7"));
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "01", "12"), QStringLiteral("7"));
     // A year that is not listed has no digit.
-    QCOMPARE(calendar::dominicalDigit(data_.ruta(), "26", "12"), QString());
+    QCOMPARE(calendar::dominicalDigit(data_.source(), "26", "12"), QString());
 }
 
 void TstCalendarFiles::aYearListedTwiceTakesItsLastLine() {
@@ -65,7 +65,7 @@ void TstCalendarFiles::aYearListedTwiceTakesItsLastLine() {
     QStringList lines = data.lines("cal.txt");
     lines[31] = lines[31].leftJustified(40, ' ') + "09  5";
     data.writeLines("cal.txt", lines);
-    QCOMPARE(calendar::dominicalDigit(data.ruta(), "09", "06"), QStringLiteral("5"));
+    QCOMPARE(calendar::dominicalDigit(data.source(), "09", "06"), QStringLiteral("5"));
 }
 
 void TstCalendarFiles::fileNames() {
@@ -94,24 +94,24 @@ void TstCalendarFiles::dateLines() {
 void TstCalendarFiles::movableOfTheDay() {
     DataFixture data;
     // Easter 2009 stands in c5 only.
-    auto found = calendar::movableOfDay(data.ruta(), "09-12-abr", 9);
+    auto found = calendar::movableOfDay(data.source(), "09-12-abr", 9);
     QCOMPARE(found.number, std::optional<int>(5));
     QCOMPARE(found.name, data.lines("c5.txt").first());
 
     // A line with a trailing blank never matches.
     data.setMovableLine(10, 11, "09-12-abr ");
-    QCOMPARE(calendar::movableOfDay(data.ruta(), "09-12-abr", 9).number, std::optional<int>(5));
+    QCOMPARE(calendar::movableOfDay(data.source(), "09-12-abr", 9).number, std::optional<int>(5));
 
     // When two files hold the date, the higher number decides.
     data.setMovableLine(12, 11, "09-12-abr");
-    found = calendar::movableOfDay(data.ruta(), "09-12-abr", 9);
+    found = calendar::movableOfDay(data.source(), "09-12-abr", 9);
     QCOMPARE(found.number, std::optional<int>(12));
     QCOMPARE(found.name, QStringLiteral("Ascensión"));
 
     // Only the lines up to the year's own are read: the same key in a later year's line of
     // 2009 is not seen from 2008.
-    QCOMPARE(calendar::movableOfDay(data.ruta(), "09-12-abr", 8).number, std::nullopt);
-    QCOMPARE(calendar::movableOfDay(data.ruta(), "09-13-abr", 9).number, std::nullopt);
+    QCOMPARE(calendar::movableOfDay(data.source(), "09-12-abr", 8).number, std::nullopt);
+    QCOMPARE(calendar::movableOfDay(data.source(), "09-13-abr", 9).number, std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TstCalendarFiles)

@@ -16,6 +16,11 @@
 namespace {
 
 const QString kRuta = QStringLiteral(ORVANTEL_SOURCE_DATA_DIR);
+
+const calendar::CalendarSource& shipped() {
+    static const calendar::DiskSource source(kRuta);
+    return source;
+}
 const QString kColourLetters = QStringLiteral("bBrRMA");
 // The movable-celebration files c1..c24 hold a name line and a line for every year 2000..2099;
 // the date checks below read c1..c20 for the years the program covers.
@@ -93,9 +98,9 @@ void TstShippedData::everyDateFallsOnItsWeekday() {
     const QString anio = calendar::twoDigits(year - 2000);
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         const QString digit =
-            calendar::dominicalDigit(kRuta, anio, calendar::twoDigits(date.month()));
-        const auto weekday =
-            calendar::weekdayFromCal(kRuta, calendar::twoDigits(date.day()), date.month(), digit);
+            calendar::dominicalDigit(shipped(), anio, calendar::twoDigits(date.month()));
+        const auto weekday = calendar::weekdayFromCal(shipped(), calendar::twoDigits(date.day()),
+                                                      date.month(), digit);
         QVERIFY2(weekday.has_value(), qPrintable(date.toString(Qt::ISODate)));
         QVERIFY2(*weekday == date.dayOfWeek() % 7, qPrintable(date.toString(Qt::ISODate)));
     }
@@ -267,7 +272,7 @@ void TstShippedData::handCheckedDays() {
     QFETCH(int, day);
     QFETCH(QString, ending);
     QFETCH(QString, names);
-    const QString line = calendar::dayLine(kRuta, month, day);
+    const QString line = calendar::dayLine(shipped(), month, day);
     QVERIFY2(line.contains(names), qPrintable(line));
     if (ending.isEmpty()) {
         // No colour letter, and no rank mark where it would stand.

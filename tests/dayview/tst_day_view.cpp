@@ -13,7 +13,7 @@ namespace {
 // The captions a whole run shows for `date`, as the window draws them.
 dayview::DayCaptions captionsOfRun(const QDate& date, const DataFixture& data) {
     dayview::DayValue value;
-    dayview::runDay(date, data.ruta(), {}, value);
+    dayview::runDay(date, data.source(), {}, value);
     return dayview::captionsOf(value);
 }
 } // namespace
@@ -62,7 +62,7 @@ void TstDayView::showsTheDay() {
     QFETCH(QString, movable);
     QFETCH(int, numMovil);
     DataFixture data;
-    const dayview::DayView v = dayview::resolveDay(date, data.ruta());
+    const dayview::DayView v = dayview::resolveDay(date, data.source());
     QVERIFY(v.inCalendar);
     const dayview::DayCaptions c = captionsOfRun(date, data);
     QCOMPARE(c.weekday, weekday);
@@ -80,14 +80,14 @@ void TstDayView::readsOnlyTheLinesOfTheDay() {
     DataFixture data;
     // Day 1 needs one line of its month file, day 31 all 31.
     data.writeLines("05.txt", {"Primero de mayo"});
-    QCOMPARE(dayview::resolveDay(QDate(2009, 5, 1), data.ruta()).dayLine,
+    QCOMPARE(dayview::resolveDay(QDate(2009, 5, 1), data.source()).dayLine,
              QStringLiteral("Primero de mayo"));
-    QVERIFY_THROWS_EXCEPTION(DataFault, dayview::resolveDay(QDate(2009, 5, 2), data.ruta()));
+    QVERIFY_THROWS_EXCEPTION(DataFault, dayview::resolveDay(QDate(2009, 5, 2), data.source()));
 }
 
 void TstDayView::yearOutsideTheCalendar() {
     DataFixture data;
-    const dayview::DayView v = dayview::resolveDay(QDate(2026, 12, 7), data.ruta());
+    const dayview::DayView v = dayview::resolveDay(QDate(2026, 12, 7), data.source());
     QVERIFY(!v.inCalendar);
     const dayview::DayCaptions c = captionsOfRun(QDate(2026, 12, 7), data);
     QCOMPARE(c.weekday, QStringLiteral("Lunes"));
@@ -98,7 +98,7 @@ void TstDayView::yearOutsideTheCalendar() {
     QCOMPARE(v.numMovil, std::nullopt);
     // 1999 and 2017 are just outside; Sunday still carries its mark.
     QCOMPARE(captionsOfRun(QDate(2017, 1, 1), data).weekday, QStringLiteral("+ Domingo"));
-    QVERIFY(!dayview::resolveDay(QDate(1999, 12, 31), data.ruta()).inCalendar);
+    QVERIFY(!dayview::resolveDay(QDate(1999, 12, 31), data.source()).inCalendar);
 }
 
 void TstDayView::yearMissingFromCal() {
@@ -106,7 +106,7 @@ void TstDayView::yearMissingFromCal() {
     QStringList lines = data.lines("cal.txt");
     lines[10] = lines[10].left(36); // drops the year line of 2009
     data.writeLines("cal.txt", lines);
-    const dayview::DayView v = dayview::resolveDay(QDate(2009, 4, 12), data.ruta());
+    const dayview::DayView v = dayview::resolveDay(QDate(2009, 4, 12), data.source());
     QVERIFY(!v.inCalendar);
     QCOMPARE(captionsOfRun(QDate(2009, 4, 12), data).weekday, QStringLiteral("+ Domingo"));
     QVERIFY(v.movable.contains("2009"));
@@ -137,7 +137,7 @@ void TstDayView::dataFaults() {
     else
         data.writeLines(file, lines);
     try {
-        dayview::resolveDay(QDate(2009, 4, 12), data.ruta());
+        dayview::resolveDay(QDate(2009, 4, 12), data.source());
         QFAIL("the run must report the fault");
     } catch (const DataFault& fault) {
         QCOMPARE(int(fault.kind()), kind);

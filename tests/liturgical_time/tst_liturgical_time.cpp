@@ -23,8 +23,8 @@ QString shown(const Rgb& c) {
 
 // What the day view of `date` hands on to the liturgical time, as the window does it.
 liturgy::LiturgicalDay dayOf(const DataFixture& data, const QDate& date) {
-    const dayview::DayView view = dayview::resolveDay(date, data.ruta());
-    return {date, data.ruta(), view.nAnio, view.numMovil, view.weekday, view.dayLine};
+    const dayview::DayView view = dayview::resolveDay(date, data.source());
+    return {date, data.source(), view.nAnio, view.numMovil, view.weekday, view.dayLine};
 }
 
 LiturgicalFields runDay(const DataFixture& data, const QDate& date, LiturgicalFields fields = {}) {

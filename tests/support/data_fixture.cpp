@@ -18,7 +18,7 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-DataFixture::DataFixture() {
+DataFixture::DataFixture() : source_(ruta()) {
     writeLines(QStringLiteral("cal.txt"), facts::calLines());
     for (int month = 1; month <= 12; ++month) {
         QStringList lines;

@@ -4,6 +4,8 @@
 // twenty movable-celebration files with the real dates of 2000..2016, "c19.txt" and an empty
 // "notas.txt". Tests then change, shorten or remove single files to build the case they need.
 
+#include "calendar_data/calendar_source.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,6 +16,8 @@ public:
 
     // The data directory, ending with '/'.
     QString ruta() const;
+    // The directory as the readers of the calendar take it: the files on disk.
+    const calendar::CalendarSource& source() const { return source_; }
     QString path(const QString& name) const { return ruta() + name; }
 
     // Writes the lines in Windows-1252, each ended by CR LF.
@@ -28,6 +32,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    calendar::DiskSource source_;
 };
 
 // Writes `text` to `path` in Windows-1252 as it stands.
