@@ -16,6 +16,43 @@ constexpr LetterColours kOutsideLentWeekday = {kWhite, kWhite, kRed, kRed, kPurp
 constexpr LetterColours kOutsideLentSunday = {kNone, kWhite, kNone, kRed, kPurple, kNone};
 constexpr LetterColours kLentWeekday = {kNone, kWhite, kNone, kRed, kNone, kWhite};
 constexpr LetterColours kLentSunday = {kNone, kNone, kNone, kNone, kNone, kNone};
+// Files whose celebration decides the colour after the day's letter: Ash Wednesday is purple and
+// Pentecost red whatever feast the letter belongs to; the solemnities and feasts of the Lord
+// (13 Jesucristo Sumo y Eterno Sacerdote, 14 Trinity, 15 Corpus Christi, 16 Sacred Heart,
+// 18 Christ the King) and the solemnities moved to another day (22 San José, 23 the
+// Annunciation, 24 the Immaculate Conception) are white. The Immaculate Heart (17) is a
+// memorial: a saint's solemnity or feast outranks it, so its white comes before the letter.
+// Santa María, Madre de la Iglesia (21) outranks the other memorials: only a white or red
+// solemnity or feast ("B", "R") changes its white.
+constexpr int kAshWednesday = 3;
+constexpr int kPentecost = 6;
+constexpr int kMotherOfTheChurch = 21;
+
+std::optional<Rgb> movableColour(std::optional<int> numMovil, QChar letter) {
+    if (!numMovil)
+        return std::nullopt;
+    switch (*numMovil) {
+    case kAshWednesday:
+        return kPurple;
+    case kPentecost:
+        return kRed;
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 18:
+    case 22:
+    case 23:
+    case 24:
+        return kWhite;
+    case kMotherOfTheChurch:
+        if (letter == QLatin1Char('B') || letter == QLatin1Char('R'))
+            return std::nullopt;
+        return kWhite;
+    default:
+        return std::nullopt;
+    }
+}
 } // namespace
 
 QChar colourLetter(const QString& dayLine) {
@@ -40,7 +77,12 @@ void applyColourRules(const LiturgicalDay& day, LiturgicalFields& fields) {
         fields.colour = kWhite;
 
     const bool lent = fields.season == Season::Lent;
-    if (const auto colour = letterColour(colourLetter(day.dayLine), lent, sunday))
+    const QChar letter = colourLetter(day.dayLine);
+    if (const auto colour = letterColour(letter, lent, sunday))
+        fields.colour = *colour;
+
+    // The movable celebrations that no saint of the fixed calendar displaces.
+    if (const std::optional<Rgb> colour = movableColour(day.numMovil, letter))
         fields.colour = *colour;
 
     if (fields.season == Season::HolyWeek) {

@@ -1,8 +1,10 @@
 #pragma once
 // The liturgical colour of the day, the background of Label6. It starts from the default colour
-// of the season and is corrected by four rules in order: a movable solemnity (files 13..18) is
-// white; the colour letter that ends the day's line, read by the season and the weekday; Holy
-// Week by its weekday; Easter week white. The last rule that applies decides.
+// of the season and is corrected by rules in order: a movable solemnity (files 13..18) is
+// white; the colour letter that ends the day's line, read by the season and the weekday; the
+// movable celebrations that the letter cannot displace (Ash Wednesday purple, Pentecost red,
+// the solemnities and feasts of the Lord and the moved solemnities white); Holy Week by its
+// weekday; Easter week white. The last rule that applies decides.
 
 #include "platform/rgb.h"
 

@@ -107,7 +107,7 @@ void TestLiturgicalTime::seasonAndWeek_data() {
     QTest::newRow("2nd Sunday of Easter 2009") << QDate(2009, 4, 19) << "T.Pascual"
                                                << "Semana 2" << white;
     QTest::newRow("Pentecost 2009") << QDate(2009, 5, 31) << "T.Pascual"
-                                    << "Semana 8" << white;
+                                    << "Semana 8" << red; // Pentecost is red
     QTest::newRow("day after Pentecost 2009") << QDate(2009, 6, 1) << "T.Ordinario"
                                               << "Semana  9" << green;
     QTest::newRow("Saturday after Pentecost 2009") << QDate(2009, 6, 6) << "T.Ordinario"
@@ -294,9 +294,14 @@ void TestLiturgicalTime::movableSolemnities_data() {
     QTest::newRow("17 Immaculate Heart") << QDate(2009, 6, 20) << "Memoria" << white;
     QTest::newRow("18 Christ the King") << QDate(2009, 11, 22) << "Solemnidad" << white;
     QTest::newRow("weekday after 13") << QDate(2009, 6, 5) << "Feria" << green;
-    QTest::newRow("13 with -r turns red") << QDate(2009, 6, 4) << "Fiesta -r" << red;
-    QTest::newRow("16 with -M turns purple") << QDate(2009, 6, 19) << "Fiesta -M" << purple;
-    QTest::newRow("18 on a Sunday with -R turns red") << QDate(2009, 11, 22) << "Solemn. -R" << red;
+    // A saint's letter does not displace a solemnity or feast of the Lord; the Immaculate Heart,
+    // a memorial, gives way to a saint's solemnity.
+    QTest::newRow("13 with -r stays white") << QDate(2009, 6, 4) << "Fiesta -r" << white;
+    QTest::newRow("16 with -M stays white") << QDate(2009, 6, 19) << "Fiesta -M" << white;
+    QTest::newRow("18 on a Sunday with -R stays white")
+        << QDate(2009, 11, 22) << "Solemn. -R" << white;
+    QTest::newRow("17 with -R turns red") << QDate(2009, 6, 20) << "Solemn. -R" << red;
+    QTest::newRow("17 with -r turns red") << QDate(2009, 6, 20) << "Fiesta -r" << red;
     QTest::newRow("18 on a Sunday with -r stays white")
         << QDate(2009, 11, 22) << "Solemn. -r" << white;
 }
