@@ -8,8 +8,17 @@ namespace calendar {
 using textfile::field;
 
 namespace {
-constexpr int kCalLines = 32;
+
+// Every line of "cal.txt"; a file shorter than its 31 day lines and heading is a fault.
+QStringList calLines(const CalendarSource& data) {
+    const QString path = calFile(data.ruta());
+    QStringList lines = data.readAllLines(path);
+    if (lines.size() < kCalLines)
+        throw DataFault(DataFault::Kind::PastEnd, path);
+    return lines;
 }
+
+} // namespace
 
 const QStringList& nomDia() {
     static const QStringList names = {QStringLiteral("+ Domingo"), QStringLiteral("Lunes"),
@@ -58,7 +67,7 @@ QString notesFile(const QString& ruta) {
 
 QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes) {
     QString digit;
-    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
+    for (const QString& line : calLines(data)) {
         if (field(line, 41, 2) != anio)
             continue;
         const QString afterFebruary = field(line, 47);
@@ -74,7 +83,7 @@ std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia
                                   const QString& letraDom) {
     std::optional<int> weekday;
     const int l = textfile::numberValue(letraDom);
-    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
+    for (const QString& line : calLines(data)) {
         if (field(line, 1, 2) != dia)
             continue;
         const int d = textfile::numberValue(field(line, month * 3));
@@ -112,8 +121,19 @@ QDate movableDate(const CalendarSource& data, int number, int nAnio, int year) {
 
 MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio) {
     MovableOfDay found;
-    for (int n = 1; n <= kMovableFiles; ++n) {
-        const QStringList lines = data.readLines(movableFile(data.ruta(), n), nAnio + 2);
+    for (int n = 1;; ++n) {
+        const QString path = movableFile(data.ruta(), n);
+        if (n > kMovableFiles && !data.exists(path))
+            break;
+        QStringList lines;
+        try {
+            lines = data.readLines(path, nAnio + 2);
+        } catch (const DataFault& fault) {
+            if (n > kMovableFiles || fault.kind() != DataFault::Kind::PastEnd)
+                throw;
+            found.lacking = path;
+            return found;
+        }
         for (const QString& line : lines) {
             if (line == key) {
                 found.number = n;
@@ -122,6 +142,29 @@ MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nA
         }
     }
     return found;
+}
+
+std::optional<YearRange> coveredYears(const CalendarSource& data) {
+    // A year's line in a movable file is line year + 2: the file holds the years below its
+    // line count less one.
+    int heldBelow = kLastYear - kFirstYear + 1;
+    for (int n = 1; n <= kMovableFiles; ++n)
+        heldBelow = qMin(heldBelow, int(data.readAllLines(movableFile(data.ruta(), n)).size()) - 1);
+    std::optional<YearRange> range;
+    for (const QString& line : calLines(data)) {
+        const QString anio = field(line, 41, 2);
+        bool number = false;
+        const int yy = anio.toInt(&number);
+        const bool twoDigits = number && anio.size() == 2 && anio.at(0).isDigit();
+        if (!twoDigits || field(line, 45).isEmpty() || yy >= heldBelow)
+            continue;
+        const int year = kFirstYear + yy;
+        if (!range)
+            range = YearRange{year, year};
+        range->first = qMin(range->first, year);
+        range->last = qMax(range->last, year);
+    }
+    return range;
 }
 
 } // namespace calendar

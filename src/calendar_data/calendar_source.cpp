@@ -2,6 +2,8 @@
 
 #include "platform/text_file.h"
 
+#include <QFileInfo>
+
 namespace calendar {
 
 QString CalendarSource::readLine(const QString& path, int line) const {
@@ -11,6 +13,14 @@ QString CalendarSource::readLine(const QString& path, int line) const {
 
 QStringList DiskSource::readLines(const QString& path, int count) const {
     return textfile::readLines(path, count);
+}
+
+QStringList DiskSource::readAllLines(const QString& path) const {
+    return textfile::readAllLines(path);
+}
+
+bool DiskSource::exists(const QString& path) const {
+    return QFileInfo::exists(path);
 }
 
 } // namespace calendar

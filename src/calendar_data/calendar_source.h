@@ -22,6 +22,10 @@ public:
     // Lines 1 .. count of the file at `path` (a file of the data directory), as
     // textfile::readLines gives them, with the same faults.
     virtual QStringList readLines(const QString& path, int count) const = 0;
+    // Every line of the file, as textfile::readAllLines gives them.
+    virtual QStringList readAllLines(const QString& path) const = 0;
+    // Whether the data directory holds a file at `path` (the files after c20 are optional).
+    virtual bool exists(const QString& path) const = 0;
     // Line number `line` (from 1): lines 1 .. line are read.
     QString readLine(const QString& path, int line) const;
 
@@ -34,6 +38,8 @@ class DiskSource final : public CalendarSource {
 public:
     using CalendarSource::CalendarSource;
     QStringList readLines(const QString& path, int count) const override;
+    QStringList readAllLines(const QString& path) const override;
+    bool exists(const QString& path) const override;
 };
 
 } // namespace calendar

@@ -2,7 +2,17 @@
 
 #include "calendar_data/calendar_files.h"
 
+#include <QFileInfo>
+
 namespace dayview {
+
+QString outsideTheCalendar(int year, const std::optional<calendar::YearRange>& covered) {
+    if (!covered)
+        return QStringLiteral("El calendario no abarca ningún año");
+    if (year >= covered->first && year <= covered->last)
+        return QStringLiteral("Falta el año %1 en cal.txt").arg(year);
+    return QStringLiteral("El calendario abarca de %1 a %2").arg(covered->first).arg(covered->last);
+}
 
 DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     using namespace calendar;
@@ -15,9 +25,9 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     v.nAnio = v.anio.toInt();
     v.archMes = monthFile(data.ruta(), month);
 
-    const bool yearCovered = today.year() >= kFirstYear && today.year() <= kLastYear;
-    const QString letraDom = yearCovered ? dominicalDigit(data, v.anio, v.mes) : QString();
-    v.inCalendar = yearCovered && !letraDom.isEmpty();
+    const bool yearNamed = today.year() >= kFirstYear && today.year() <= kLastYear;
+    const QString letraDom = yearNamed ? dominicalDigit(data, v.anio, v.mes) : QString();
+    v.inCalendar = yearNamed && !letraDom.isEmpty();
 
     if (v.inCalendar)
         v.weekday = weekdayFromCal(data, v.dia, month, letraDom);
@@ -26,22 +36,27 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
 
     v.dayLine = dayLine(data, month, today.day());
 
-    if (!yearCovered) {
-        v.movable = QStringLiteral("El calendario abarca de 2000 a 2016");
+    if (v.inCalendar) {
+        const QString key =
+            v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
+        const MovableOfDay movable = movableOfDay(data, key, v.nAnio);
+        if (movable.lacking.isEmpty()) {
+            v.movable = QStringLiteral("No hay");
+            if (movable.number) {
+                v.numMovil = movable.number;
+                v.movable = movable.name;
+            }
+            return v;
+        }
+        // A movable file without the year: the calendar cannot show it.
+        v.inCalendar = false;
+        v.weekday = today.dayOfWeek() % 7;
+        v.movable = QStringLiteral("Falta el año %1 en %2")
+                        .arg(today.year())
+                        .arg(QFileInfo(movable.lacking).fileName());
         return v;
     }
-    if (!v.inCalendar) {
-        v.movable = QStringLiteral("Falta el año %1 en cal.txt").arg(today.year());
-        return v;
-    }
-    v.movable = QStringLiteral("No hay");
-    const QString key =
-        v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
-    const MovableOfDay movable = movableOfDay(data, key, v.nAnio);
-    if (movable.number) {
-        v.numMovil = movable.number;
-        v.movable = movable.name;
-    }
+    v.movable = outsideTheCalendar(today.year(), coveredYears(data));
     return v;
 }
 

@@ -6,6 +6,7 @@
 // place, captionsOf(). Where the rules keep what the previous run showed (no weekday match in
 // "cal.txt", no season row matching), the run takes the previous value as its input.
 
+#include "calendar_data/calendar_files.h"
 #include "liturgical_time/liturgical_time.h"
 
 #include <QDate>
@@ -31,10 +32,13 @@ struct DayView {
 };
 
 // The day view of `today` from the data in `ruta`. Throws DataFault when a file is missing,
-// short, or holds a bad date. A year outside 2000..2016, or missing from "cal.txt", is not a
-// fault: the weekday then comes from the date itself and `movable` says why the calendar
-// cannot show the year.
+// short, or holds a bad date. A year the calendar does not cover (outside its years, missing
+// from "cal.txt" or from a movable file) is not a fault: the weekday then comes from the date
+// itself and `movable` says why the calendar cannot show the year.
 DayView resolveDay(const QDate& today, const calendar::CalendarSource& data);
+
+// Why the calendar cannot show `year`: the range it covers, or the gap in "cal.txt".
+QString outsideTheCalendar(int year, const std::optional<calendar::YearRange>& covered);
 
 // What the window shows after a run, as values.
 struct DayValue {

@@ -1,11 +1,13 @@
 #include "gui/form1.h"
 
+#include "calendar_data/calendar_files.h"
 #include "gui/colours.h"
 #include "gui/form2.h"
 #include "gui/twips.h"
 #include "gui/wrap_button.h"
 #include "panels/panel_texts.h"
 #include "platform/clock.h"
+#include "platform/data_fault.h"
 #include "platform/prompter.h"
 #include "search/movable_lookup.h"
 
@@ -39,6 +41,18 @@ const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
+
+// The banner names the years the calendar data covers.
+QString bannerText(const QString& ruta) {
+    QString text = QStringLiteral(" Quessaral - Orvantel Español");
+    try {
+        if (const auto years = calendar::coveredYears(calendar::DiskSource(ruta)))
+            text += QStringLiteral(" %1-%2").arg(years->first).arg(years->last);
+    } catch (const DataFault&) {
+        // The first run of the day view names the fault.
+    }
+    return text;
+}
 
 } // namespace
 
@@ -87,8 +101,8 @@ void Form1::buildControls() {
         place(field, l, t, w, h);
     };
 
-    label(Label3, "Label3", QStringLiteral(" Quessaral - Orvantel Español 2000-2016"), 0, 0, 7455,
-          255, QColor(192, 0, 0), QColor(255, 255, 128), true);
+    label(Label3, "Label3", bannerText(Ruta), 0, 0, 7455, 255, QColor(192, 0, 0),
+          QColor(255, 255, 128), true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label3->setCursor(Qt::SizeAllCursor);
     button(Command3, "Command3", QStringLiteral("\u2013"), 7440, 0, 255, 255);

@@ -1,5 +1,7 @@
-// Starts the system: installs the calendar data on a first run and shows the main window.
+// Starts the system: installs the calendar data on a first run, brings installed data up to
+// date, and shows the main window.
 
+#include "calendar_data/data_update.h"
 #include "gui/form1.h"
 #include "gui/qt_prompter.h"
 #include "platform/clock.h"
@@ -7,6 +9,7 @@
 #include "platform/termination.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
@@ -18,15 +21,25 @@ int main(int argc, char* argv[]) {
     registerFontSubstitutes();
 
     const QString ruta = datadir::defaultRuta();
-    const QString installFault = datadir::installIfMissing(ruta);
+    QStringList messages;
+    if (const QString fault = datadir::installIfMissing(ruta); !fault.isEmpty())
+        messages.append(fault);
+    const dataupdate::UpdateResult update = dataupdate::updateInstalledData(ruta);
+    if (!update.fault.isEmpty())
+        messages.append(update.fault);
+    QSettings settings(QSettings::UserScope, QStringLiteral("Orvantel"),
+                       QStringLiteral("Orvantel"));
+    if (const QString edited = dataupdate::editedFilesMessage(update, ruta, settings);
+        !edited.isEmpty())
+        messages.append(edited);
 
     SystemClock clock;
     QtPrompter prompter;
     Form1 form(clock, ruta, prompter);
     prompter.setParent(&form);
     form.show();
-    if (!installFault.isEmpty())
-        prompter.tell(installFault);
+    for (const QString& message : messages)
+        prompter.tell(message);
     form.start();
     // The session ending by a signal ends the program as a close would, keeping the notes.
     termination::onTerminationSignal([] { QApplication::quit(); });

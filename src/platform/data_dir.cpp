@@ -61,16 +61,27 @@ QString installIfMissing(const QString& ruta) {
         return QStringLiteral("No se pudo crear la carpeta de datos \"%1\".")
             .arg(QDir::toNativeSeparators(ruta));
     for (const QString& name : embeddedFiles()) {
-        const QString target = withSeparator(ruta) + name;
-        if (QFile::exists(target))
+        if (QFile::exists(withSeparator(ruta) + name))
             continue;
-        QFile source(kEmbedded + name);
-        QSaveFile out(target);
-        if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
-            out.write(source.readAll()) < 0 || !out.commit())
-            return QStringLiteral("No se pudo instalar el archivo de datos \"%1\".")
-                .arg(QDir::toNativeSeparators(target));
+        if (const QString fault = installFile(ruta, name); !fault.isEmpty())
+            return fault;
     }
+    return {};
+}
+
+QByteArray embeddedBytes(const QString& name) {
+    QFile source(kEmbedded + name);
+    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+}
+
+QString installFile(const QString& ruta, const QString& name) {
+    const QString target = withSeparator(ruta) + name;
+    QFile source(kEmbedded + name);
+    QSaveFile out(target);
+    if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
+        out.write(source.readAll()) != source.size() || !out.commit())
+        return QStringLiteral("No se pudo instalar el archivo de datos \"%1\".")
+            .arg(QDir::toNativeSeparators(target));
     return {};
 }
 

@@ -31,7 +31,12 @@ QString withSeparator(const QString& dir);
 // Spanish message naming the folder or file that could not be written.
 QString installIfMissing(const QString& ruta);
 
-// Names of the data files embedded in the program.
+// Names of the data files embedded in the program, and the bytes of one of them.
 QStringList embeddedFiles();
+QByteArray embeddedBytes(const QString& name);
+
+// Writes the embedded file `name` into `ruta` atomically, over any file of that name. Returns an
+// empty text on success, otherwise a Spanish message naming the file.
+QString installFile(const QString& ruta, const QString& name);
 
 } // namespace datadir

@@ -37,6 +37,10 @@ const QStringList& celebrationLines() {
         QStringLiteral("17.Inmaculado Corazón de la Virgen María"),
         QStringLiteral("18.Cristo, Rey del Universo"),
         QStringLiteral("20.La Sagrada Familia"),
+        QStringLiteral("21.Santa María, Madre de la Iglesia"),
+        QStringLiteral("22.San José, esposo de la Virgen María"),
+        QStringLiteral("23.Anunciación del Señor"),
+        QStringLiteral("24.Inmaculada Concepción de la Virgen María"),
     };
     return lines;
 }

@@ -5,6 +5,7 @@
 // and the copy embedded in the program.
 
 #include "calendar_data/calendar_files.h"
+#include "dayview/day_view.h"
 #include "platform/data_dir.h"
 #include "platform/text_file.h"
 #include "support/calendar_facts.h"
@@ -79,6 +80,10 @@ private Q_SLOTS:
     void handCheckedDays_data();
     void handCheckedDays();
     void onlyHolyDaysOfObligationCarryThePreceptMark();
+
+    // Whole days of the century as the window shows them.
+    void realDays_data();
+    void realDays();
 
     // The files as files.
     void filesAreWindows1252WithCrLf_data();
@@ -342,6 +347,76 @@ void TstShippedData::programEmbedsEveryDataFile() {
         QVERIFY2(embedded.open(QIODevice::ReadOnly), qPrintable(name));
         QVERIFY2(embedded.readAll() == bytesOf(name), qPrintable(name));
     }
+}
+
+void TstShippedData::realDays_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("shown"); // weekday|movable|cycle|season|week
+    QTest::addColumn<QString>("colour");
+    const QString white = "250,250,250", red = "250,0,0", green = "0,250,0", purple = "250,0,250";
+    QTest::newRow("first day") << QDate(2000, 1, 1)
+                               << "Sábado|Santa María, Madre de Dios|Ciclo B|Navidad|" << white;
+    QTest::newRow("S. Ambrosio 2026")
+        << QDate(2026, 12, 7) << "Lunes|No hay|Ciclo B|Adviento|Semana 2" << white;
+    QTest::newRow("29 February 2096, Ash Wednesday")
+        << QDate(2096, 2, 29) << "Miércoles|Ceniza|Ciclo B|Cuaresma|" << purple;
+    QTest::newRow("1 March 2096") << QDate(2096, 3, 1) << "Jueves|No hay|Ciclo B|Cuaresma|"
+                                  << purple;
+    QTest::newRow("last day") << QDate(2099, 12, 31)
+                              << "Jueves|Día VII de la octava de Navidad|Ciclo C|Navidad|" << white;
+    // The colour rules.
+    QTest::newRow("Pentecost red")
+        << QDate(2008, 5, 11) << "+ Domingo|Pentecostés|Ciclo A|T.Pascual|Semana 8" << red;
+    QTest::newRow("Ash Wednesday on the Chair of Peter")
+        << QDate(2012, 2, 22) << "Miércoles|Ceniza|Ciclo B|Cuaresma|" << purple;
+    QTest::newRow("Sacred Heart on St Charles Lwanga")
+        << QDate(2005, 6, 3) << "Viernes|Sgdo. Corazón de Jesús|Ciclo A|T.Ordinario|Semana  9"
+        << white;
+    QTest::newRow("Immaculate Heart on Sts Peter and Paul")
+        << QDate(2019, 6, 29)
+        << "Sábado|Inmaculado Corazón de la Virgen María|Ciclo C|T.Ordinario|Semana  12" << red;
+    QTest::newRow("martyr on a weekday")
+        << QDate(2009, 6, 3) << "Miércoles|No hay|Ciclo B|T.Ordinario|Semana  9" << red;
+    QTest::newRow("martyr on a Sunday")
+        << QDate(2000, 11, 12) << "+ Domingo|No hay|Ciclo B|T.Ordinario|Semana  32" << green;
+    QTest::newRow("Palm Sunday") << QDate(2009, 4, 5)
+                                 << "+ Domingo|Domingo de Ramos|Ciclo B|Sema. Santa|" << red;
+    QTest::newRow("Holy Monday") << QDate(2009, 4, 6) << "Lunes|No hay|Ciclo B|Sema. Santa|"
+                                 << purple;
+    QTest::newRow("Holy Thursday")
+        << QDate(2009, 4, 9) << "Jueves|Jueves Santo|Ciclo B|Sema. Santa|" << white;
+    QTest::newRow("Good Friday") << QDate(2009, 4, 10)
+                                 << "Viernes|Viernes Santo|Ciclo B|Sema. Santa|" << red;
+    // The movable files after c20.
+    QTest::newRow("Mother of the Church")
+        << QDate(2018, 5, 21)
+        << "Lunes|Santa María, Madre de la Iglesia|Ciclo B|T.Ordinario|Semana  7" << white;
+    QTest::newRow("St Joseph before Palm Sunday")
+        << QDate(2008, 3, 15)
+        << "Sábado|San José, esposo de la Virgen María|Ciclo A|Cuaresma|Semana 5" << white;
+    QTest::newRow("St Joseph on Monday") << QDate(2017, 3, 20)
+                                         << "Lunes|San José, esposo de la Virgen María|Ciclo A|"
+                                            "Cuaresma|Semana 3"
+                                         << white;
+    QTest::newRow("19 March 2017, a Sunday of Lent")
+        << QDate(2017, 3, 19) << "+ Domingo|No hay|Ciclo A|Cuaresma|Semana 3" << purple;
+    QTest::newRow("Annunciation after the Easter octave")
+        << QDate(2024, 4, 8) << "Lunes|Anunciación del Señor|Ciclo B|T.Pascual|Semana 2" << white;
+    QTest::newRow("Immaculate Conception on the Sunday")
+        << QDate(2024, 12, 8)
+        << "+ Domingo|Inmaculada Concepción de la Virgen María|Ciclo C|Adviento|Semana 2" << white;
+}
+
+void TstShippedData::realDays() {
+    QFETCH(QDate, date);
+    QFETCH(QString, shown);
+    QFETCH(QString, colour);
+    dayview::DayValue value;
+    dayview::runDay(date, shipped(), {}, value);
+    const dayview::DayCaptions c = dayview::captionsOf(value);
+    QCOMPARE(QStringList({c.weekday, c.movable, c.cycle, c.season, c.week}).join('|'), shown);
+    const Rgb& rgb = value.liturgical.colour;
+    QCOMPARE(QStringLiteral("%1,%2,%3").arg(rgb.r).arg(rgb.g).arg(rgb.b), colour);
 }
 
 QTEST_GUILESS_MAIN(TstShippedData)

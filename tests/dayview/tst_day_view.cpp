@@ -26,6 +26,9 @@ private Q_SLOTS:
     void readsOnlyTheLinesOfTheDay();
     void yearOutsideTheCalendar();
     void yearMissingFromCal();
+    void yearMissingFromAMovableFile();
+    void movableFilesAfterC20_data();
+    void movableFilesAfterC20();
     void dataFaults_data();
     void dataFaults();
     void overflowMark();
@@ -101,6 +104,61 @@ void TstDayView::yearOutsideTheCalendar() {
     QVERIFY(!dayview::resolveDay(QDate(1999, 12, 31), data.source()).inCalendar);
 }
 
+void TstDayView::yearMissingFromAMovableFile() {
+    // A movable file without the year's line leaves the year out of the calendar and names it.
+    DataFixture data;
+    data.writeLines("c20.txt", {"La Sagrada Familia", "00-31-dic"});
+    const dayview::DayView v = dayview::resolveDay(QDate(2009, 4, 12), data.source());
+    QVERIFY(!v.inCalendar);
+    QCOMPARE(v.movable, QStringLiteral("Falta el año 2009 en c20.txt"));
+}
+
+void TstDayView::movableFilesAfterC20_data() {
+    QTest::addColumn<QStringList>("files"); // the files after c20 written for 13 April 2009
+    QTest::addColumn<QString>("dayLine");
+    QTest::addColumn<QString>("movable");
+    QTest::addColumn<QString>("colour");
+    const QString white = "250,250,250";
+    QTest::newRow("none") << QStringList() << "Feria -r"
+                          << "Celebración 5"
+                          << "250,0,0"; // no file: as always
+    QTest::newRow("c21 over a red memorial") << QStringList{"c21.txt"} << "Mártir Me -r"
+                                             << "Celebración 21" << white;
+    QTest::newRow("c21 under a red feast") << QStringList{"c21.txt"} << "Apóstol Fi -R"
+                                           << "Celebración 21"
+                                           << "250,0,0";
+    QTest::newRow("c22 without c21 is not read") << QStringList{"c22.txt"} << "Feria"
+                                                 << "Celebración 5"
+                                                 << "250,250,250";
+    QTest::newRow("c22 after c21, whatever the letter")
+        << QStringList{"c21.txt", "c22.txt"} << "Mártir Fi -R"
+        << "Celebración 22" << white;
+}
+
+void TstDayView::movableFilesAfterC20() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, dayLine);
+    QFETCH(QString, movable);
+    QFETCH(QString, colour);
+    DataFixture data;
+    // 13 April 2009 carries c5 here, a file of c1..c20, beside the files after c20.
+    data.setMovableLine(5, 11, QStringLiteral("09-13-abr"));
+    data.setDayLine(4, 13, dayLine);
+    for (const QString& file : files) {
+        const QString n = file.mid(1, 2);
+        QStringList lines{QStringLiteral("Celebración ") + n};
+        for (int j = 0; j <= 16; ++j)
+            lines.append(j == 9 ? QStringLiteral("09-13-abr")
+                                : calendar::twoDigits(j) + QStringLiteral("-sin celebración"));
+        data.writeLines(file, lines);
+    }
+    dayview::DayValue value;
+    dayview::runDay(QDate(2009, 4, 13), data.source(), {}, value);
+    QCOMPARE(value.movable, movable);
+    const Rgb& c = value.liturgical.colour;
+    QCOMPARE(QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b), colour);
+}
+
 void TstDayView::yearMissingFromCal() {
     DataFixture data;
     QStringList lines = data.lines("cal.txt");
@@ -123,8 +181,6 @@ void TstDayView::dataFaults_data() {
     QTest::newRow("month file missing")
         << "04.txt" << QStringList() << int(DataFault::Kind::NotFound);
     QTest::newRow("c17 missing") << "c17.txt" << QStringList() << int(DataFault::Kind::NotFound);
-    QTest::newRow("c20 short") << "c20.txt" << QStringList{"La Sagrada Familia", "00-31-dic"}
-                               << int(DataFault::Kind::PastEnd);
 }
 
 void TstDayView::dataFaults() {

@@ -120,6 +120,14 @@ QString listedName(int n) {
         return QStringLiteral("Cristo, Rey del Universo");
     case 20:
         return QStringLiteral("La Sagrada Familia");
+    case 21:
+        return QStringLiteral("Santa María, Madre de la Iglesia");
+    case 22:
+        return QStringLiteral("San José, esposo de la Virgen María");
+    case 23:
+        return QStringLiteral("Anunciación del Señor");
+    case 24:
+        return QStringLiteral("Inmaculada Concepción de la Virgen María");
     default:
         return {};
     }
