@@ -5,7 +5,9 @@
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUtf8StringView>
 
 #include <algorithm>
@@ -173,7 +175,8 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
     // c1 .. c20 always, then the files after them while they are there (a link that leads
     // nowhere counts as there, so that it is named).
     QList<QList<YearDate>> dates(1);
-    for (int n = 1;; ++n) {
+    int n = 1;
+    for (;; ++n) {
         const QString path = calendar::movableFile(dir, n);
         const QFileInfo info(path);
         if (n > calendar::kMovableFiles && !info.exists() && !info.isSymLink())
@@ -182,6 +185,16 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
         dates.append(lines ? checkMovable(n, *lines, listed, out) : QList<YearDate>());
     }
     checkOrder(dates, out);
+    // A later file after a gap is never read: say so, or its celebration is lost unseen.
+    static const QRegularExpression movableName(QStringLiteral("^c(\\d+)\\.txt$"));
+    for (const QString& name : QDir(dir).entryList({QStringLiteral("c*.txt")}, QDir::AllEntries)) {
+        const QRegularExpressionMatch match = movableName.match(name);
+        if (match.hasMatch() && match.captured(1).toInt() > n)
+            add(out, name, 0,
+                QStringLiteral("no se lee, porque falta c%1.txt: los archivos de celebraciones "
+                               "se leen seguidos hasta el primero que falta.")
+                    .arg(n));
+    }
 
     std::stable_sort(out.begin(), out.end(), problemBefore);
     return out;

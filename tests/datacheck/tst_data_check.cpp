@@ -98,6 +98,7 @@ private Q_SLOTS:
     void soundLinesPass();
     void eachFaultIsNamedWithFileAndLine_data();
     void eachFaultIsNamedWithFileAndLine();
+    void filesAfterAGapAreNamed();
     void problemsComeInFileAndLineOrder();
 };
 
@@ -202,6 +203,15 @@ void TstDataCheck::eachFaultIsNamedWithFileAndLine() {
         return p.file == file && p.line == expectedLine && !p.text.isEmpty();
     });
     QVERIFY2(named, qPrintable(dump(problems)));
+}
+
+void TstDataCheck::filesAfterAGapAreNamed() {
+    ShippedCopy data;
+    data.remove(QStringLiteral("c22.txt"));
+    QStringList files;
+    for (const datacheck::Problem& p : datacheck::checkDataDirectory(data.ruta()))
+        files << p.file;
+    QCOMPARE(files, (QStringList{"c23.txt", "c24.txt"}));
 }
 
 void TstDataCheck::problemsComeInFileAndLineOrder() {
