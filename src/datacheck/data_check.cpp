@@ -1,0 +1,220 @@
+#include "datacheck/data_check.h"
+
+#include "calendar_data/calendar_files.h"
+#include "datacheck/check_parts.h"
+#include "platform/data_fault.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUtf8StringView>
+
+#include <algorithm>
+#include <optional>
+
+namespace datacheck {
+
+namespace {
+
+constexpr int kMonthLines = 31;
+
+void add(QList<Problem>& out, const QString& file, int line, const QString& text) {
+    out.append(Problem{file, line, text});
+}
+
+QString faultText(const DataFault& fault) {
+    return fault.message().replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// Line number (from 1) of the byte at `offset`.
+int lineOf(const QByteArray& bytes, qsizetype offset) {
+    return int(QByteArrayView(bytes).first(offset).count('\n')) + 1;
+}
+
+// A file in UTF-16 has a byte-order mark, or a NUL byte beside every character of the
+// Latin alphabet.
+bool looksUtf16(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    return !bytes.isEmpty() && bytes.count('\0') * 4 >= bytes.size();
+}
+
+// Where a file shows that it was saved in UTF-8: its mark, the first character of a file that
+// reads as UTF-8 throughout, or in a file of mixed lines the first Spanish letter written in
+// UTF-8 (two bytes that read in Windows-1252 as "Ã" or "Â" and one more character, which no
+// Spanish text holds). None for a file of Windows-1252 text.
+std::optional<qsizetype> utf8Mark(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return 0;
+    const auto high = std::find_if(bytes.cbegin(), bytes.cend(),
+                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (high == bytes.cend())
+        return std::nullopt;
+    if (QUtf8StringView(bytes).isValidUtf8())
+        return high - bytes.cbegin();
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes.at(i));
+        const auto next = static_cast<unsigned char>(bytes.at(i + 1));
+        if ((lead == 0xC2 || lead == 0xC3) && (next & 0xC0) == 0x80)
+            return i;
+    }
+    return std::nullopt;
+}
+
+// The length of the UTF-8 sequence that starts with `lead`.
+qsizetype utf8Length(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+bool isControl(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+// The checks every file gets: read by the guarded readers, in Windows-1252, ended by a line
+// end, no control characters. Gives its lines, or none when it cannot be read as text.
+std::optional<QStringList> readChecked(const QString& path, const QString& file,
+                                       QList<Problem>& out) {
+    QByteArray bytes;
+    QStringList lines;
+    try {
+        bytes = textfile::readFileBytes(path);
+        if (looksUtf16(bytes)) {
+            add(out, file, 0, QStringLiteral("parece guardado en UTF-16 y no en Windows-1252."));
+            return std::nullopt;
+        }
+        lines = textfile::readAllLines(path);
+    } catch (const DataFault& fault) {
+        add(out, file, 0, faultText(fault));
+        return std::nullopt;
+    }
+    if (const auto mark = utf8Mark(bytes)) {
+        const QByteArray sequence =
+            bytes.mid(*mark, utf8Length(static_cast<unsigned char>(bytes.at(*mark))));
+        add(out, file, lineOf(bytes, *mark),
+            QStringLiteral("parece guardado en UTF-8 y no en Windows-1252: \"%1\" está en lugar "
+                           "de \"%2\".")
+                .arg(textfile::decode(sequence), QString::fromUtf8(sequence)));
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        const auto control = std::find_if(line.cbegin(), line.cend(), isControl);
+        if (control != line.cend())
+            add(out, file, i + 1,
+                QStringLiteral("hay un carácter de control (código %1) en la columna %2.")
+                    .arg(int(control->unicode()))
+                    .arg(control - line.cbegin() + 1));
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        add(out, file, int(lines.size()),
+            QStringLiteral("la última línea no acaba en un final de línea: el archivo parece "
+                           "cortado."));
+    return lines;
+}
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+// The rank of a file name in the order of the list.
+int fileRank(const QString& file) {
+    if (!file.endsWith(QLatin1String(".txt")))
+        return 100000;
+    const QString base = file.chopped(4);
+    if (base == QLatin1String("cal"))
+        return 0;
+    bool ok = false;
+    if (const int month = base.toInt(&ok); ok)
+        return month;
+    if (base.startsWith(QLatin1Char('c')))
+        if (const int number = base.mid(1).toInt(&ok); ok)
+            return 1000 + number;
+    return 100000;
+}
+
+} // namespace
+
+bool isDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
+
+QString quoted(const QString& text) {
+    constexpr qsizetype kShown = 40;
+    QString shown = text.left(kShown);
+    std::replace_if(shown.begin(), shown.end(), isControl, QLatin1Char('?'));
+    if (text.size() > kShown)
+        shown += QStringLiteral("…");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QList<Problem> checkDataDirectory(const QString& ruta) {
+    const QString dir = ruta.endsWith(QLatin1Char('/')) || ruta.endsWith(QLatin1Char('\\'))
+                            ? ruta
+                            : ruta + QLatin1Char('/');
+    QList<Problem> out;
+
+    const QString cal = calendar::calFile(dir);
+    std::optional<YearSet> listed;
+    if (const auto lines = readChecked(cal, fileName(cal), out))
+        listed = checkCal(*lines, out);
+
+    for (int month = 1; month <= 12; ++month) {
+        const QString path = calendar::monthFile(dir, month);
+        const auto lines = readChecked(path, fileName(path), out);
+        if (lines && lines->size() < kMonthLines)
+            add(out, fileName(path), 0,
+                QStringLiteral("tiene %1 líneas, y un archivo de mes lleva al menos %2: una por "
+                               "día.")
+                    .arg(lines->size())
+                    .arg(kMonthLines));
+    }
+
+    // c1 .. c20 always, then the files after them while they are there (a link that leads
+    // nowhere counts as there, so that it is named).
+    QList<QList<YearDate>> dates(1);
+    int n = 1;
+    for (;; ++n) {
+        const QString path = calendar::movableFile(dir, n);
+        const QFileInfo info(path);
+        if (n > calendar::kMovableFiles && !info.exists() && !info.isSymLink())
+            break;
+        const auto lines = readChecked(path, fileName(path), out);
+        dates.append(lines ? checkMovable(n, *lines, listed, out) : QList<YearDate>());
+    }
+    checkOrder(dates, out);
+    // A later file after a gap is never read: say so, or its celebration is lost unseen.
+    static const QRegularExpression movableName(QStringLiteral("^c(\\d+)\\.txt$"));
+    for (const QString& name : QDir(dir).entryList({QStringLiteral("c*.txt")}, QDir::AllEntries)) {
+        const QRegularExpressionMatch match = movableName.match(name);
+        if (match.hasMatch() && match.captured(1).toInt() > n)
+            add(out, name, 0,
+                QStringLiteral("no se lee, porque falta c%1.txt: los archivos de celebraciones "
+                               "se leen seguidos hasta el primero que falta.")
+                    .arg(n));
+    }
+
+    std::stable_sort(out.begin(), out.end(), problemBefore);
+    return out;
+}
+
+QString problemLine(const Problem& problem) {
+    if (problem.line <= 0)
+        return QStringLiteral("%1: %2").arg(problem.file, problem.text);
+    return QStringLiteral("%1:%2: %3")
+        .arg(problem.file, QString::number(problem.line), problem.text);
+}
+
+bool problemBefore(const Problem& a, const Problem& b) {
+    const int rankA = fileRank(a.file);
+    const int rankB = fileRank(b.file);
+    if (rankA != rankB)
+        return rankA < rankB;
+    if (a.file != b.file)
+        return a.file < b.file;
+    return a.line < b.line;
+}
+
+} // namespace datacheck

@@ -1,0 +1,33 @@
+#pragma once
+// The check of a data directory: every calendar file ("cal.txt", the month files 01.txt ..
+// 12.txt, c1.txt .. c20.txt and then c21.txt, c22.txt, ... while present; never the notes) is
+// read through the guarded readers, and everything that the reading rules let pass, or that
+// stops a reader, is named as one problem with its file and line: dates that are not dates of
+// their year or out of their order, week numbers after Pentecost out of range, digits of
+// "cal.txt" outside 1-7 or not those of the calendar, short files, files cut in a line, files
+// saved as UTF-8 or UTF-16, control characters. The day view keeps reading what it reads; this
+// is how the user gets to see a fault in the data.
+
+#include <QList>
+#include <QString>
+
+namespace datacheck {
+
+struct Problem {
+    QString file; // the file name, "c5.txt"
+    int line = 0; // from 1; 0 when the problem is the whole file's
+    QString text; // what is wrong, in Spanish
+};
+
+// Every problem of the calendar files in `ruta`, sorted by file and line (see problemBefore).
+// An empty list means the directory is sound.
+QList<Problem> checkDataDirectory(const QString& ruta);
+
+// "c5.txt:11: texto", or "c5.txt: texto" for a problem of the whole file.
+QString problemLine(const Problem& problem);
+
+// The order of the list: "cal.txt", the months 01 .. 12, then c1, c2, ... by number, other
+// names last; within a file by line, the whole file's problems first.
+bool problemBefore(const Problem& a, const Problem& b);
+
+} // namespace datacheck
