@@ -217,4 +217,21 @@ bool problemBefore(const Problem& a, const Problem& b) {
     return a.line < b.line;
 }
 
+QString problemsMessage(const QList<Problem>& problems, const QString& ruta, int shown) {
+    if (problems.isEmpty())
+        return {};
+    QStringList lines;
+    for (qsizetype i = 0; i < problems.size() && i < shown; ++i)
+        lines.append(problemLine(problems.at(i)));
+    QString text =
+        QStringLiteral("Los archivos del calendario de \"%1\" tienen %2 problema(s):\n%3")
+            .arg(QDir::toNativeSeparators(ruta))
+            .arg(problems.size())
+            .arg(lines.join(QLatin1Char('\n')));
+    if (problems.size() > shown)
+        text += QStringLiteral("\n…");
+    text += QStringLiteral("\n\nPara verlos todos: orvantel-dia --comprobar");
+    return text;
+}
+
 } // namespace datacheck

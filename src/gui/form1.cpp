@@ -1,6 +1,7 @@
 #include "gui/form1.h"
 
 #include "calendar_data/calendar_files.h"
+#include "datacheck/data_check.h"
 #include "gui/colours.h"
 #include "gui/form2.h"
 #include "gui/twips.h"
@@ -12,12 +13,14 @@
 #include "search/movable_lookup.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThreadPool>
 
 namespace {
 
@@ -246,6 +249,23 @@ void Form1::wireControls() {
 void Form1::start() {
     Form_Activate();
     clockTick();
+}
+
+void Form1::checkDataInBackground() {
+    const QPointer<Form1> self(this);
+    QThreadPool::globalInstance()->start([self, ruta = Ruta] {
+        const QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
+        if (problems.isEmpty())
+            return;
+        const QString message = datacheck::problemsMessage(problems, ruta);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, message] {
+                if (self)
+                    self->reportFault(message);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 double Form1::textWidthTwips(const QString& text) const {

@@ -39,6 +39,9 @@ public:
 
     // Starts the window's life: the first run of the day view and the clock.
     void start();
+    // Checks the data directory once, on another thread; when it finds problems, one message
+    // names the first few. The window keeps working meanwhile.
+    void checkDataInBackground();
 
     // --- Controls, by their names --------------------------------------------------------
     FormLabel* Label1;     // weekday

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
     for (const QString& message : messages)
         prompter.tell(message);
     form.start();
+    form.checkDataInBackground();
     // The session ending by a signal ends the program as a close would, keeping the notes.
     termination::onTerminationSignal([] { QApplication::quit(); });
     return QApplication::exec();

@@ -5,9 +5,12 @@
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -20,6 +23,9 @@ private Q_SLOTS:
     void showsToday();
     void yearOutsideTheCalendarStillOpens();
     void dataFaultKeepsTheWindowRunning();
+    void specialFilesAreNamedAtOnce_data();
+    void specialFilesAreNamedAtOnce();
+    void dataCheckAtStartNamesTheProblems();
     void midnightStartsANewRun();
     void overflowMarkFollowsTheLine();
     void windowButtons();
@@ -31,7 +37,7 @@ void TstForm1::startUpInventory_data() {
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QString>("text");
     QTest::newRow("banner") << "Label3" << QRect(0, 0, 7455, 255)
-                            << " Quessaral - Orvantel Español 2000-2016";
+                            << " Quessaral - Orvantel Español 2000-2016"; // the years of the data
     QTest::newRow("celebrations line") << "Label14" << QRect(1560, 720, 4935, 255) << "";
     QTest::newRow("heading") << "Label12" << QRect(2400, 1200, 3255, 255)
                              << "Celebraciones  concurrentes  movibles";
@@ -150,6 +156,40 @@ void TstForm1::dataFaultKeepsTheWindowRunning() {
     w.form.Form_Activate();
     QCOMPARE(w.prompter.messages.size(), 1);
     QCOMPARE(w.form.Label9->text(), QStringLiteral("Celebración 5"));
+}
+
+void TstForm1::specialFilesAreNamedAtOnce_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to an endless device") << "zero";
+}
+
+void TstForm1::specialFilesAreNamedAtOnce() {
+    QFETCH(QString, kind);
+    MainWindowFixture w(QDate(2009, 4, 12));
+    const QString c5 = w.data.path("c5.txt");
+    w.data.removeFile("c5.txt");
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(QProcess::execute("mkfifo", {c5}) == 0);
+    else
+        QVERIFY(QFile::link("/dev/zero", c5));
+    QElapsedTimer timer;
+    timer.start();
+    w.form.start();
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains("c5.txt"));
+}
+
+void TstForm1::dataCheckAtStartNamesTheProblems() {
+    MainWindowFixture w(QDate(2009, 4, 12));
+    w.data.setMovableLine(5, 11, QStringLiteral("99-12-abr")); // Easter 2009, another year
+    w.form.start();
+    QVERIFY(w.prompter.messages.isEmpty()); // the day view reads only the day and month
+    w.form.checkDataInBackground();
+    QTRY_COMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains("c5.txt:11:"));
+    QVERIFY(w.prompter.messages.first().contains("orvantel-dia --comprobar"));
 }
 
 void TstForm1::midnightStartsANewRun() {
