@@ -18,6 +18,18 @@ constexpr LetterColours kLentWeekday = {kNone, kWhite, kNone, kRed, kNone, kWhit
 constexpr LetterColours kLentSunday = {kNone, kNone, kNone, kNone, kNone, kNone};
 } // namespace
 
+QString colourName(const Rgb& colour) {
+    if (colour == kWhite)
+        return QStringLiteral("blanco");
+    if (colour == kGreen)
+        return QStringLiteral("verde");
+    if (colour == kRed)
+        return QStringLiteral("rojo");
+    if (colour == kPurple)
+        return QStringLiteral("morado");
+    return {};
+}
+
 QChar colourLetter(const QString& dayLine) {
     return dayLine.isEmpty() ? QChar() : dayLine.back();
 }
