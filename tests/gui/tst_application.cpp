@@ -27,7 +27,6 @@ void TstApplication::commandLine_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says"); // on the standard output, or the error output on a fault
     QTest::newRow("version") << "--version" << 0 << "Orvantel " ORVANTEL_PROJECT_VERSION "\n";
-    QTest::newRow("short version") << "-v" << 0 << "Orvantel " ORVANTEL_PROJECT_VERSION "\n";
     QTest::newRow("help") << "--help" << 0 << "Muestra la versión del programa y termina.";
     QTest::newRow("unknown option") << "--fecha" << 1 << "fecha";
 }
