@@ -2,8 +2,8 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation clang-format
-  desktop-file-utils appstream)
+packages=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
+  clang-format desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

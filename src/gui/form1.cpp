@@ -80,6 +80,7 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
     setAutoFillBackground(true);
     buildControls();
     wireControls();
+    makeAccessible();
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, &Form1::clockTick);
@@ -295,6 +296,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (keyboardEvent(watched, event))
+        return true;
     if (watched == Text2->viewport() && event->type() == QEvent::MouseButtonRelease) {
         Text2_Click();
         return false;

@@ -122,6 +122,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     friend class Form1TestSeam; // the widget tests' access to state no control sets
@@ -154,6 +156,13 @@ private:
     void makeStep(Step step);
     void startSearch(const QString& answer);
     void searchPass();
+
+    // --- Keyboard and screen readers (form1_accessibility.cpp) ------------------------------
+    void makeAccessible();
+    bool keyboardEvent(QObject* watched, QEvent* event);
+    bool stepKey(QKeyEvent* event);
+    void releaseStepKey();
+    int heldStepKey_ = 0; // the arrow key holding a step label down, or 0
 
     const Clock& clock_;
     Prompter& prompter_;

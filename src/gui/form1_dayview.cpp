@@ -2,7 +2,9 @@
 // (`Flech`) and the clock that refreshes Label2 and starts a new run when the date changes.
 
 #include "dayview/day_view.h"
+#include "gui/accessible_names.h"
 #include "gui/form1.h"
+#include "liturgical_time/liturgical_colour.h"
 #include "platform/clock.h"
 #include "platform/data_fault.h"
 
@@ -46,6 +48,7 @@ void Form1::showDay() {
     Label6->setText(QStringLiteral("Color"));
     const Rgb& colour = shown_.liturgical.colour;
     Label6->setBackground(QColor(colour.r, colour.g, colour.b));
+    Label6->setAccessibleDescription(accessibility::swatchDescription(liturgy::colourName(colour)));
     Label7->setText(c.season);
     Label11->setText(c.week);
 }

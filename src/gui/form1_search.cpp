@@ -3,6 +3,7 @@
 // Command9). The scan and the lookup live in the core; the window asks, shows and moves focus.
 
 #include "calendar_data/calendar_files.h"
+#include "gui/accessible_names.h"
 #include "gui/colours.h"
 #include "gui/form1.h"
 #include "gui/twips.h"
@@ -76,6 +77,7 @@ void Form1::searchPass() {
     for (FormLabel* field : {Label1, Label6, Label7, Label8, Label9, Label11})
         field->clear();
     Label6->setBackground(colours::kOffGrey);
+    Label6->setAccessibleDescription(accessibility::swatchDescription(QString()));
 
     std::optional<search::FoundDay> found;
     std::optional<DataFault> fault;

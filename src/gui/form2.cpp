@@ -1,5 +1,6 @@
 #include "gui/form2.h"
 
+#include "gui/accessible_names.h"
 #include "gui/twips.h"
 #include "panels/panel_texts.h"
 
@@ -41,6 +42,7 @@ Form2::Form2(QWidget* parent)
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->document()->setDocumentMargin(2);
     Text1->setPlainText(panels::deadMassText());
+    accessibility::setAccessibleNames(this);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

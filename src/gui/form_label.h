@@ -1,7 +1,9 @@
 #pragma once
 // A label of the main window: a caption with its own background and text colour, a single-line
 // border that can be switched off, and the press, release, click and pointer-move events that
-// the step buttons, toggles and the celebrations line react to.
+// the step buttons, toggles and the celebrations line react to. A label given the keyboard focus
+// (a toggle) is clicked with Space or Enter as a button is. A screen reader hears its accessible
+// name and, as description, the caption when that is not the name (what a field shows).
 
 #include <QLabel>
 
@@ -25,6 +27,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

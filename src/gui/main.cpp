@@ -4,21 +4,51 @@
 #include "calendar_data/data_update.h"
 #include "gui/form1.h"
 #include "gui/qt_prompter.h"
+#include "gui/translations.h"
 #include "platform/clock.h"
 #include "platform/data_dir.h"
 #include "platform/termination.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QSettings>
+#include <QCommandLineParser>
+#include <QIcon>
 #include <QStyleFactory>
+
+namespace {
+
+// --help and --version; any other option is refused with a message.
+void readCommandLine(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Calendario litúrgico del rito romano en España."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Muestra esta ayuda y termina."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Muestra la versión del programa y termina."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.process(app);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (parser.isSet(help))
+        parser.showHelp();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvantel"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANTEL_VERSION));
     // No display name of its own: the platform would append it to every window title, and the
     // titles are shown exactly as set. Dialogs take the application name instead.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFontSubstitutes();
+    installQtSpanish();
+    readCommandLine(app);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/orvantel-icon.png")));
 
     const QString ruta = datadir::defaultRuta();
     QStringList messages;

@@ -55,6 +55,18 @@ std::optional<Rgb> movableColour(std::optional<int> numMovil, QChar letter) {
 }
 } // namespace
 
+QString colourName(const Rgb& colour) {
+    if (colour == kWhite)
+        return QStringLiteral("blanco");
+    if (colour == kGreen)
+        return QStringLiteral("verde");
+    if (colour == kRed)
+        return QStringLiteral("rojo");
+    if (colour == kPurple)
+        return QStringLiteral("morado");
+    return {};
+}
+
 QChar colourLetter(const QString& dayLine) {
     return dayLine.isEmpty() ? QChar() : dayLine.back();
 }

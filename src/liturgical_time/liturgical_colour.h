@@ -24,6 +24,10 @@ inline constexpr Rgb kGreen{0, 250, 0};
 inline constexpr Rgb kRed{250, 0, 0};
 inline constexpr Rgb kPurple{250, 0, 250};
 
+// The name of a liturgical colour: "blanco", "verde", "rojo" or "morado"; empty for any other
+// colour, such as the grey of a day that has none.
+QString colourName(const Rgb& colour);
+
 // `LetraColor`: the last character of the day's line; a null character for an empty line.
 QChar colourLetter(const QString& dayLine);
 

@@ -2,6 +2,7 @@
 // against the calendar as celebrated in Spain, and what a fault in the data does to them.
 
 #include "dayview/day_view.h"
+#include "liturgical_time/liturgical_colour.h"
 #include "liturgical_time/liturgical_time.h"
 #include "platform/data_fault.h"
 #include "support/data_fixture.h"
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void holyWeekAndEasterWeek();
     void movableSolemnities_data();
     void movableSolemnities();
+    void colourName_data();
+    void colourName();
 
     // Faults in the data.
     void dataFaultNamesTheFileAndKeepsTheFields_data();
@@ -313,6 +316,24 @@ void TestLiturgicalTime::movableSolemnities() {
     DataFixture data;
     data.setDayLine(date.month(), date.day(), dayLine);
     QCOMPARE(shown(runDay(data, date).colour), colour);
+}
+
+void TestLiturgicalTime::colourName_data() {
+    QTest::addColumn<QDate>("date"); // null: before any run
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Ash Wednesday 2009") << QDate(2009, 2, 25) << "morado";
+    QTest::newRow("Palm Sunday 2009") << QDate(2009, 4, 5) << "rojo";
+    QTest::newRow("Easter 2009") << QDate(2009, 4, 12) << "blanco";
+    QTest::newRow("day after Pentecost 2009") << QDate(2009, 6, 1) << "verde";
+    QTest::newRow("before any run, grey") << QDate() << "";
+}
+
+void TestLiturgicalTime::colourName() {
+    QFETCH(QDate, date);
+    QFETCH(QString, name);
+    DataFixture data;
+    const LiturgicalFields fields = date.isValid() ? runDay(data, date) : LiturgicalFields{};
+    QCOMPARE(liturgy::colourName(fields.colour), name);
 }
 
 void TestLiturgicalTime::dataFaultNamesTheFileAndKeepsTheFields_data() {
