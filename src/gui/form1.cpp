@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,7 +117,9 @@ void Form1::buildControls() {
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/assets/image2.png")));
+    // Through an icon, so that a high-density screen gets the double-size picture.
+    Image2->setPixmap(QIcon(QStringLiteral(":/assets/image2.png"))
+                          .pixmap(twips::size(720, 990), devicePixelRatioF()));
     place(Image2, 300, 360, 720, 990);
 
     const QColor arrowFg = kWhite;

@@ -41,6 +41,8 @@ void readCommandLine(const QApplication& app) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvantel"));
+    // Ties the window to its menu entry (Wayland needs it for the icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvantel.Orvantel"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTEL_VERSION));
     // No display name of its own: the platform would append it to every window title, and the
     // titles are shown exactly as set. Dialogs take the application name instead.
