@@ -95,7 +95,7 @@ void TstForm1::startUpStates() {
         QCOMPARE(next, order.at(i));
     }
     w.form.show();
-    QApplication::setActiveWindow(&w.form);
+    w.form.activateWindow();
     w.form.start();
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     QCOMPARE(QApplication::focusWidget(), w.form.Command6);
