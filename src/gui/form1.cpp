@@ -10,6 +10,7 @@
 #include "search/movable_lookup.h"
 
 #include <QCloseEvent>
+#include <QFileSystemWatcher>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -66,6 +67,10 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, &Form1::clockTick);
+    connect(&retryTimer_, &QTimer::timeout, this, [this] {
+        if (dataWatcher_)
+            automaticRun(clock_.today());
+    });
 }
 
 Form1::~Form1() = default;

@@ -19,10 +19,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class Clock;
 class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
+class QFileSystemWatcher;
 class QPushButton;
 
 // The fonts the window names, mapped to those of this system. Process-wide: main() calls it
@@ -124,7 +127,7 @@ private:
     friend class Form1TestSeam; // the widget tests' access to state no control sets
 
     QString Ruta;                 // the data directory
-    QDate FechaVista;             // the date of the last run of the day view
+    QDate FechaVista;             // the date of the last run of the day view that succeeded
     StepState steps;              // Mes, Dia, ArchMes and the four step counts
     dayview::DayValue shown_;     // what the last run of the day view showed
     QString DatoCeleb;            // the answer typed at the number-and-year prompt
@@ -138,6 +141,11 @@ private:
     void wireControls();
     void clockTick();
     void scheduleClockTick();
+    // One run of the day view for `today`. Form_Activate is the run the user starts; the
+    // clock's run at midnight and the retry after a fault leave the focus in a text box.
+    void runDayView(const QDate& today);
+    void automaticRun(const QDate& today);
+    void watchDataFiles();
     void showDay();
     void reportFault(const QString& message);
     // Saves an open notes panel; false when the user's text could not be written.
@@ -155,6 +163,12 @@ private:
     const Clock& clock_;
     Prompter& prompter_;
     QTimer clockTimer_;
+    QDate triedDate_;   // the date of the last run, whether it succeeded or not
+    QString lastFault_; // the message of the last run that failed, until one succeeds
+    // While the last run has failed: the data directory and its files, and the retry once
+    // their changes have settled.
+    std::unique_ptr<QFileSystemWatcher> dataWatcher_;
+    QTimer retryTimer_;
     QPointer<Form2> form2_;
     QPoint dragOffset_;
     bool dragging_ = false;

@@ -21,6 +21,10 @@ private Q_SLOTS:
     void yearOutsideTheCalendarStillOpens();
     void dataFaultKeepsTheWindowRunning();
     void midnightStartsANewRun();
+    void midnightKeepsTheFocusInATextBox_data();
+    void midnightKeepsTheFocusInATextBox();
+    void failedRunLeavesNothingStaleAndIsTriedAgain_data();
+    void failedRunLeavesNothingStaleAndIsTriedAgain();
     void overflowMarkFollowsTheLine();
     void windowButtons();
     void bannerDragsTheWindow();
@@ -162,6 +166,90 @@ void TstForm1::midnightStartsANewRun() {
     QCOMPARE(w.form.Label9->text(), QStringLiteral("Celebración 5"));
     QCOMPARE(w.form.fechaVista(), QDate(2009, 4, 12));
     QCOMPARE(w.form.Label2->text(), QStringLiteral("00:00:00"));
+}
+
+void TstForm1::midnightKeepsTheFocusInATextBox_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("notes") << "notes" << true;
+    QTest::newRow("legend") << "legend" << true;
+    QTest::newRow("celebrations list") << "celebrations list" << true;
+    QTest::newRow("table of Masses") << "table of Masses" << true;
+    QTest::newRow("today button: parked on Siglas") << "today button" << false;
+}
+
+void TstForm1::midnightKeepsTheFocusInATextBox() {
+    QFETCH(QString, place);
+    QFETCH(bool, kept);
+    StartedMainWindow w(QDate(2009, 4, 11), QTime(23, 59, 59));
+    w.form.show();
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    QWidget* box = nullptr;
+    if (place == QLatin1String("notes")) {
+        QTest::mouseClick(w.form.Label13, Qt::LeftButton);
+        box = w.form.Text3;
+    } else if (place == QLatin1String("legend")) {
+        box = w.form.Text2;
+    } else if (place == QLatin1String("celebrations list")) {
+        QTest::mouseClick(w.form.Label10, Qt::LeftButton);
+        box = w.form.Text4;
+    } else if (place == QLatin1String("table of Masses")) {
+        QTest::mouseClick(w.form.Command8, Qt::LeftButton);
+        w.form.form2()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.form.form2());
+        box = w.form.form2()->Text1;
+    } else {
+        box = w.form.Command2;
+    }
+    box->setFocus();
+    QCOMPARE(QApplication::focusWidget(), box);
+    w.clock.set(QDate(2009, 4, 12), QTime(0, 0, 0));
+    QTRY_COMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
+    QCOMPARE(QApplication::focusWidget(), kept ? box : w.form.Command6);
+}
+
+void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain_data() {
+    QTest::addColumn<QStringList>("c19");
+    QTest::newRow("c19 missing") << QStringList();
+    QTest::newRow("c19 short") << QStringList{QStringLiteral("Semana del T.O. tras Pentecostés")};
+}
+
+void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain() {
+    QFETCH(QStringList, c19);
+    // Pentecost 2009 is on 31 May; the Monday after it opens week 9 of Ordinary Time, the
+    // first day whose week is read from "c19.txt".
+    StartedMainWindow w(QDate(2009, 5, 31), QTime(23, 59, 59));
+    QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
+    QVERIFY(!w.form.Label7->text().isEmpty());
+    const QStringList whole = w.data.lines(QStringLiteral("c19.txt"));
+    if (c19.isEmpty())
+        w.data.removeFile(QStringLiteral("c19.txt"));
+    else
+        w.data.writeLines(QStringLiteral("c19.txt"), c19);
+
+    w.clock.set(QDate(2009, 6, 1), QTime(0, 0, 0));
+    QTRY_COMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains(QStringLiteral("c19.txt")));
+    for (FormLabel* field : {w.form.Label8, w.form.Label7, w.form.Label11})
+        QCOMPARE(field->text(), QString());
+    QCOMPARE(w.form.Label6->background(), QColor(192, 192, 192));
+    QCOMPARE(w.form.fechaVista(), QDate(2009, 5, 31));
+
+    // The next date change tries again, without the same message a second time.
+    w.clock.set(QDate(2009, 6, 2), QTime(0, 0, 1));
+    QTRY_COMPARE(w.form.Label2->text(), QStringLiteral("00:00:01"));
+    QCOMPARE(w.prompter.messages.size(), 1);
+
+    // Mending the file brings the view back, without a click.
+    w.data.writeLines(QStringLiteral("c19.txt"), whole);
+    QTRY_COMPARE(w.form.Label11->text(), QStringLiteral("Semana  9"));
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("Martes"));
+    QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
+    QCOMPARE(w.form.Label7->text(), QStringLiteral("T.Ordinario"));
+    QCOMPARE(w.form.Label6->background(), QColor(0, 250, 0));
+    QCOMPARE(w.form.fechaVista(), QDate(2009, 6, 2));
+    QCOMPARE(w.prompter.messages.size(), 1);
 }
 
 void TstForm1::overflowMarkFollowsTheLine() {
