@@ -63,6 +63,9 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
     setPalette(p);
     setAutoFillBackground(true);
     buildControls();
+    // Every caption is shown as written, never read as markup.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     wireControls();
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);

@@ -16,8 +16,10 @@ void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultAnswer);
     // Long prompts wrap inside a dialog of a readable width instead of running off the screen.
-    for (QLabel* label : dialog->findChildren<QLabel*>())
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
         label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
     dialog->setFixedWidth(420);
     dialog->move(twips::point(placeTwips));
     QObject::connect(dialog, &QInputDialog::finished, dialog,
@@ -32,6 +34,7 @@ void QtPrompter::tell(const QString& text, std::function<void()> closed) {
                                 QMessageBox::Ok, parent_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText); // file names and quoted lines as they are
     QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)](int) {
         if (closed)
             closed();

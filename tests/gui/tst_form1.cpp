@@ -25,6 +25,8 @@ private Q_SLOTS:
     void midnightKeepsTheFocusInATextBox();
     void failedRunLeavesNothingStaleAndIsTriedAgain_data();
     void failedRunLeavesNothingStaleAndIsTriedAgain();
+    void markupIsShownAsPlainText_data();
+    void markupIsShownAsPlainText();
     void overflowMarkFollowsTheLine();
     void windowButtons();
     void bannerDragsTheWindow();
@@ -250,6 +252,30 @@ void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain() {
     QCOMPARE(w.form.Label6->background(), QColor(0, 250, 0));
     QCOMPARE(w.form.fechaVista(), QDate(2009, 6, 2));
     QCOMPARE(w.prompter.messages.size(), 1);
+}
+
+void TstForm1::markupIsShownAsPlainText_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day line") << "Label14"
+                              << "<b>negrita</b>";
+    QTest::newRow("movable celebration") << "Label9"
+                                         << "<i>Domingo</i> de Pascua &amp;";
+}
+
+void TstForm1::markupIsShownAsPlainText() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    MainWindowFixture w;
+    if (field == QLatin1String("Label14"))
+        w.data.setDayLine(4, 12, text);
+    else
+        w.data.setMovableLine(5, 1, text);
+    w.form.start();
+    auto* label = w.form.findChild<QLabel*>(field);
+    QCOMPARE(label->text(), text);
+    for (const QLabel* any : w.form.findChildren<QLabel*>())
+        QCOMPARE(any->textFormat(), Qt::PlainText);
 }
 
 void TstForm1::overflowMarkFollowsTheLine() {
