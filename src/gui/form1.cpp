@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -41,6 +42,16 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
+// A window without a title bar. On macOS such a window can be minimised only when it says it
+// has the button, which it does not draw.
+Qt::WindowFlags form1Flags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+#ifdef Q_OS_MACOS
+    flags |= Qt::WindowMinimizeButtonHint;
+#endif
+    return flags;
+}
+
 } // namespace
 
 void registerFontSubstitutes() {
@@ -51,16 +62,13 @@ void registerFontSubstitutes() {
 }
 
 Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Ruta(std::move(ruta)), clock_(clock),
-      prompter_(prompter) {
+    : QWidget(parent, form1Flags()), Ruta(std::move(ruta)), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvantel"));
     setFont(windowFont(QStringLiteral("MS Sans Serif")));
     setFixedSize(532, 181);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, face());
-    p.setColor(QPalette::Button, face());
-    setPalette(p);
+    // Before the controls exist, so that they inherit it.
+    setPalette(colours::fixedPalette());
     setAutoFillBackground(true);
     buildControls();
     // Every caption is shown as written, never read as markup.
@@ -282,7 +290,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint global = mouse->globalPosition().toPoint();
         if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-            dragging_ = true;
+            // The window system moves the window where it can (on Wayland a window cannot move
+            // itself); where it refuses, the window follows the pointer.
+            dragging_ = !(windowHandle() && windowHandle()->startSystemMove());
             dragOffset_ = global - frameGeometry().topLeft();
         } else if (type == QEvent::MouseMove && dragging_) {
             move(global - dragOffset_);

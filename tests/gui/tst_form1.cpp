@@ -29,6 +29,8 @@ private Q_SLOTS:
     void markupIsShownAsPlainText();
     void overflowMarkFollowsTheLine();
     void windowButtons();
+    void fixedColoursUnderADarkTheme_data();
+    void fixedColoursUnderADarkTheme();
     void bannerDragsTheWindow();
 };
 
@@ -317,6 +319,62 @@ void TstForm1::windowButtons() {
     w.form.showNormal();
     QTest::mouseClick(w.form.Command1, Qt::LeftButton);
     QVERIFY(!w.form.isVisible());
+}
+
+void TstForm1::fixedColoursUnderADarkTheme_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPalette::ColorGroup>("group");
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::addColumn<QColor>("colour");
+    const QColor face(212, 208, 200);
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    QTest::newRow("window") << "Form1" << QPalette::Active << QPalette::Window << face;
+    QTest::newRow("button face") << "Command2" << QPalette::Active << QPalette::Button << face;
+    QTest::newRow("button caption")
+        << "Command2" << QPalette::Active << QPalette::ButtonText << black;
+    QTest::newRow("button caption, window inactive")
+        << "Command7" << QPalette::Inactive << QPalette::ButtonText << black;
+    QTest::newRow("glyph caption")
+        << "Command1" << QPalette::Active << QPalette::ButtonText << black;
+    QTest::newRow("notes box") << "Text3" << QPalette::Active << QPalette::Base << white;
+    QTest::newRow("notes text") << "Text3" << QPalette::Active << QPalette::Text << black;
+    QTest::newRow("celebrations list") << "Text4" << QPalette::Inactive << QPalette::Base << white;
+    QTest::newRow("search status") << "Text1" << QPalette::Disabled << QPalette::Text << black;
+    QTest::newRow("celebrations line")
+        << "Label14" << QPalette::Active << QPalette::WindowText << QColor(0, 0, 255);
+    QTest::newRow("table of Masses") << "Form2" << QPalette::Active << QPalette::Window << face;
+    QTest::newRow("table text") << "Form2/Text1" << QPalette::Active << QPalette::Text << black;
+}
+
+void TstForm1::fixedColoursUnderADarkTheme() {
+    QFETCH(QString, control);
+    QFETCH(QPalette::ColorGroup, group);
+    QFETCH(QPalette::ColorRole, role);
+    QFETCH(QColor, colour);
+    // A dark desktop theme: light text on dark faces and boxes.
+    struct DarkTheme {
+        QPalette saved = QApplication::palette();
+        DarkTheme() {
+            QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                dark.setColor(role, QColor(240, 240, 240));
+            dark.setColor(QPalette::Base, QColor(25, 25, 25));
+            QApplication::setPalette(dark);
+        }
+        ~DarkTheme() { QApplication::setPalette(saved); }
+    } theme;
+    StartedMainWindow w;
+    QTest::mouseClick(w.form.Command8, Qt::LeftButton);
+    QWidget* widget = &w.form;
+    if (control == QLatin1String("Form2"))
+        widget = w.form.form2();
+    else if (control == QLatin1String("Form2/Text1"))
+        widget = w.form.form2()->Text1;
+    else if (control != QLatin1String("Form1"))
+        widget = w.form.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->palette().color(group, role), colour);
 }
 
 void TstForm1::bannerDragsTheWindow() {
