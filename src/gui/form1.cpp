@@ -241,6 +241,7 @@ void Form1::wireControls() {
     connect(Label19, &FormLabel::mouseDown, this, &Form1::Label19_MouseDown);
     connect(Label19, &FormLabel::mouseUp, this, &Form1::Label19_MouseUp);
     wireNotesPanel();
+    wireReturnFromForm2();
     Text2->viewport()->installEventFilter(this);
     Label3->installEventFilter(this);
 }

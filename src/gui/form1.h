@@ -151,6 +151,7 @@ private:
     // Saves an open notes panel; false when the user's text could not be written.
     bool saveNotesOnExit();
     void wireNotesPanel();
+    void wireReturnFromForm2();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
     using Step = StepState::Shown (StepState::*)();
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<QFileSystemWatcher> dataWatcher_;
     QTimer retryTimer_;
     QPointer<Form2> form2_;
+    bool fromForm2_ = false; // the table was the active window until now
     QPoint dragOffset_;
     bool dragging_ = false;
 };

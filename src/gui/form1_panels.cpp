@@ -16,6 +16,7 @@
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace {
 
@@ -153,14 +154,27 @@ bool Form1::saveNotesOnExit() {
 
 // --- Masses for the dead ---------------------------------------------------------------------
 
+void Form1::wireReturnFromForm2() {
+    // Form_Activate runs when this window becomes the active one straight from the open table;
+    // a return from another program, from no window or from a dialog starts nothing.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* active) {
+        const bool back = fromForm2_ && active && active == windowHandle();
+        fromForm2_ = active && form2_ && active == form2_->windowHandle();
+        if (back)
+            Form_Activate();
+    });
+}
+
 void Form1::Command8_Click() {
     setButtonColour(Command8, kForm2Open);
     Command8->setText(QStringLiteral("Misa Difuntos"));
     if (!form2_) {
         form2_ = new Form2(this);
         connect(form2_, &Form2::unloaded, this, [this] {
-            // The closed window is on its way out; the next press builds a new one.
+            // The closed window is on its way out; the next press builds a new one. This is
+            // the return from the table: the activation that follows starts no second run.
             form2_.clear();
+            fromForm2_ = false;
             setButtonColour(Command8, colours::kOffGrey);
             Form_Activate();
         });
