@@ -249,6 +249,7 @@ void Form1::wireControls() {
 void Form1::start() {
     Form_Activate();
     clockTick();
+    tellRecoveredNotes();
 }
 
 double Form1::textWidthTwips(const QString& text) const {
@@ -264,17 +265,6 @@ void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(kBlack);
     painter.drawRect(0, 0, twips::px(7970), twips::px(2700));
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (!saveNotesOnExit()) {
-        // The notes could not be written: the window stays, with the user's text.
-        event->ignore();
-        return;
-    }
-    if (form2_)
-        form2_->deleteLater();
-    event->accept();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -40,8 +40,15 @@ public:
     Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Starts the window's life: the first run of the day view and the clock.
+    // Starts the window's life: the first run of the day view and the clock; tells where the
+    // notes are that an earlier run had to leave in a recovery copy.
     void start();
+
+    // Each termination signal of the system. The first closes the window as the user would
+    // (saving the notes, or asking the user when they cannot be written); a later one, while
+    // the window is still open, writes the notes that could not be saved to a recovery copy
+    // and ends the program.
+    void terminationSignal();
 
     // --- Controls, by their names --------------------------------------------------------
     FormLabel* Label1;     // weekday
@@ -148,9 +155,18 @@ private:
     void watchDataFiles();
     void showDay();
     void reportFault(const QString& message);
-    // Saves an open notes panel; false when the user's text could not be written.
-    bool saveNotesOnExit();
+    // Saves an open notes panel; the fault when the user's text could not be written, else "".
+    QString saveNotes();
+    // Writes the open panel's text to a recovery copy; its path, or "" (the user is told).
+    QString rescueNotes();
+    // The same, recorded so that the next start tells the user where the copy is.
+    bool rescueForNextStart();
+    void closeNotesPanel();
     void wireNotesPanel();
+    void wireEnding();
+    // The notes cannot be written: the user stays, or ends with the text in a recovery copy.
+    void offerWayOut(const QString& fault);
+    void tellRecoveredNotes();
     void wireReturnFromForm2();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
@@ -171,7 +187,9 @@ private:
     std::unique_ptr<QFileSystemWatcher> dataWatcher_;
     QTimer retryTimer_;
     QPointer<Form2> form2_;
-    bool fromForm2_ = false; // the table was the active window until now
+    bool fromForm2_ = false;    // the table was the active window until now
+    bool notesRescued_ = false; // the panel's text, unchanged since, is in a recovery copy
+    int terminationSignals_ = 0;
     QPoint dragOffset_;
     bool dragging_ = false;
 };

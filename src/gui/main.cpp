@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
     if (!installFault.isEmpty())
         prompter.tell(installFault);
     form.start();
-    // The session ending by a signal ends the program as a close would, keeping the notes.
-    termination::onTerminationSignal([] { QApplication::quit(); });
+    // A termination signal closes the window as the user would, keeping the notes; a second
+    // one ends the program with notes that could not be saved in a recovery copy.
+    termination::onTerminationSignal([&form] { form.terminationSignal(); });
     return QApplication::exec();
 }

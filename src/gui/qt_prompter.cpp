@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint placeTwips,
                      std::function<void(const QString&)> done) {
@@ -39,5 +40,28 @@ void QtPrompter::tell(const QString& text, std::function<void()> closed) {
         if (closed)
             closed();
     });
+    box->open();
+}
+
+void QtPrompter::choose(const QString& text, const QStringList& options,
+                        std::function<void(int)> chosen) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                                QMessageBox::NoButton, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& option : options)
+        buttons.append(box->addButton(option, QMessageBox::AcceptRole));
+    if (!buttons.isEmpty()) {
+        box->setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box->setEscapeButton(buttons.first());
+    }
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [box, buttons, chosen = std::move(chosen)](int) {
+                         const auto index = buttons.indexOf(box->clickedButton());
+                         if (chosen)
+                             chosen(index < 0 ? 0 : static_cast<int>(index));
+                     });
     box->open();
 }
