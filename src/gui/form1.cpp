@@ -9,7 +9,6 @@
 #include "platform/prompter.h"
 #include "search/movable_lookup.h"
 
-#include <QCloseEvent>
 #include <QFileSystemWatcher>
 #include <QFontMetricsF>
 #include <QLineEdit>
