@@ -33,6 +33,9 @@ public:
     void tell(const QString& text, std::function<void()>) override {
         qWarning("%s", qPrintable(text));
     }
+    void choose(const QString&, const QStringList&, std::function<void(int)> chosen) override {
+        chosen(0);
+    }
 };
 } // namespace
 

@@ -17,6 +17,9 @@ public:
         done({});
     }
     void tell(const QString&, std::function<void()>) override {}
+    void choose(const QString&, const QStringList&, std::function<void(int)> chosen) override {
+        chosen(0);
+    }
 };
 } // namespace
 

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileSystemWatcher>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThreadPool>
+#include <QWindow>
 
 namespace {
 
@@ -58,6 +60,16 @@ QString bannerText(const QString& ruta) {
     return text;
 }
 
+// A window without a title bar. On macOS such a window can be minimised only when it says it
+// has the button, which it does not draw.
+Qt::WindowFlags form1Flags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+#ifdef Q_OS_MACOS
+    flags |= Qt::WindowMinimizeButtonHint;
+#endif
+    return flags;
+}
+
 } // namespace
 
 void registerFontSubstitutes() {
@@ -68,23 +80,27 @@ void registerFontSubstitutes() {
 }
 
 Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Ruta(std::move(ruta)), clock_(clock),
-      prompter_(prompter) {
+    : QWidget(parent, form1Flags()), Ruta(std::move(ruta)), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvantel"));
     setFont(windowFont(QStringLiteral("MS Sans Serif")));
     setFixedSize(532, 181);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, face());
-    p.setColor(QPalette::Button, face());
-    setPalette(p);
+    // Before the controls exist, so that they inherit it.
+    setPalette(colours::fixedPalette());
     setAutoFillBackground(true);
     buildControls();
+    // Every caption is shown as written, never read as markup.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     wireControls();
     makeAccessible();
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, &Form1::clockTick);
+    connect(&retryTimer_, &QTimer::timeout, this, [this] {
+        if (dataWatcher_)
+            automaticRun(clock_.today());
+    });
 }
 
 Form1::~Form1() = default;
@@ -246,6 +262,7 @@ void Form1::wireControls() {
     connect(Label19, &FormLabel::mouseDown, this, &Form1::Label19_MouseDown);
     connect(Label19, &FormLabel::mouseUp, this, &Form1::Label19_MouseUp);
     wireNotesPanel();
+    wireReturnFromForm2();
     Text2->viewport()->installEventFilter(this);
     Label3->installEventFilter(this);
 }
@@ -253,6 +270,7 @@ void Form1::wireControls() {
 void Form1::start() {
     Form_Activate();
     clockTick();
+    tellRecoveredNotes();
 }
 
 void Form1::checkDataInBackground() {
@@ -287,17 +305,6 @@ void Form1::paintEvent(QPaintEvent*) {
     painter.drawRect(0, 0, twips::px(7970), twips::px(2700));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    if (!saveNotesOnExit()) {
-        // The notes could not be written: the window stays, with the user's text.
-        event->ignore();
-        return;
-    }
-    if (form2_)
-        form2_->deleteLater();
-    event->accept();
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (keyboardEvent(watched, event))
         return true;
@@ -314,7 +321,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint global = mouse->globalPosition().toPoint();
         if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-            dragging_ = true;
+            // The window system moves the window where it can (on Wayland a window cannot move
+            // itself); where it refuses, the window follows the pointer.
+            dragging_ = !(windowHandle() && windowHandle()->startSystemMove());
             dragOffset_ = global - frameGeometry().topLeft();
         } else if (type == QEvent::MouseMove && dragging_) {
             move(global - dragOffset_);

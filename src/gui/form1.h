@@ -19,10 +19,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class Clock;
 class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
+class QFileSystemWatcher;
 class QPushButton;
 
 // The fonts the window names, mapped to those of this system. Process-wide: main() calls it
@@ -37,11 +40,18 @@ public:
     Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Starts the window's life: the first run of the day view and the clock.
+    // Starts the window's life: the first run of the day view and the clock; tells where the
+    // notes are that an earlier run had to leave in a recovery copy.
     void start();
     // Checks the data directory once, on another thread; when it finds problems, one message
     // names the first few. The window keeps working meanwhile.
     void checkDataInBackground();
+
+    // Each termination signal of the system. The first closes the window as the user would
+    // (saving the notes, or asking the user when they cannot be written); a later one, while
+    // the window is still open, writes the notes that could not be saved to a recovery copy
+    // and ends the program.
+    void terminationSignal();
 
     // --- Controls, by their names --------------------------------------------------------
     FormLabel* Label1;     // weekday
@@ -129,7 +139,7 @@ private:
     friend class Form1TestSeam; // the widget tests' access to state no control sets
 
     QString Ruta;                 // the data directory
-    QDate FechaVista;             // the date of the last run of the day view
+    QDate FechaVista;             // the date of the last run of the day view that succeeded
     StepState steps;              // Mes, Dia, ArchMes and the four step counts
     dayview::DayValue shown_;     // what the last run of the day view showed
     QString DatoCeleb;            // the answer typed at the number-and-year prompt
@@ -143,11 +153,26 @@ private:
     void wireControls();
     void clockTick();
     void scheduleClockTick();
+    // One run of the day view for `today`. Form_Activate is the run the user starts; the
+    // clock's run at midnight and the retry after a fault leave the focus in a text box.
+    void runDayView(const QDate& today);
+    void automaticRun(const QDate& today);
+    void watchDataFiles();
     void showDay();
     void reportFault(const QString& message);
-    // Saves an open notes panel; false when the user's text could not be written.
-    bool saveNotesOnExit();
+    // Saves an open notes panel; the fault when the user's text could not be written, else "".
+    QString saveNotes();
+    // Writes the open panel's text to a recovery copy; its path, or "" (the user is told).
+    QString rescueNotes();
+    // The same, recorded so that the next start tells the user where the copy is.
+    bool rescueForNextStart();
+    void closeNotesPanel();
     void wireNotesPanel();
+    void wireEnding();
+    // The notes cannot be written: the user stays, or ends with the text in a recovery copy.
+    void offerWayOut(const QString& fault);
+    void tellRecoveredNotes();
+    void wireReturnFromForm2();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
     using Step = StepState::Shown (StepState::*)();
@@ -167,7 +192,16 @@ private:
     const Clock& clock_;
     Prompter& prompter_;
     QTimer clockTimer_;
+    QDate triedDate_;   // the date of the last run, whether it succeeded or not
+    QString lastFault_; // the message of the last run that failed, until one succeeds
+    // While the last run has failed: the data directory and its files, and the retry once
+    // their changes have settled.
+    std::unique_ptr<QFileSystemWatcher> dataWatcher_;
+    QTimer retryTimer_;
     QPointer<Form2> form2_;
+    bool fromForm2_ = false;    // the table was the active window until now
+    bool notesRescued_ = false; // the panel's text, unchanged since, is in a recovery copy
+    int terminationSignals_ = 0;
     QPoint dragOffset_;
     bool dragging_ = false;
 };

@@ -1,5 +1,7 @@
 // The day view of the main window: one run for today (`Form_Activate`), the overflow mark
 // (`Flech`) and the clock that refreshes Label2 and starts a new run when the date changes.
+// A run that stops at a data fault is tried again when a file of the data directory changes
+// and at the next date change; its message is shown once, until a run succeeds.
 
 #include "dayview/day_view.h"
 #include "gui/accessible_names.h"
@@ -8,16 +10,41 @@
 #include "platform/clock.h"
 #include "platform/data_fault.h"
 
+#include <QDir>
+#include <QFileSystemWatcher>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <optional>
 
+namespace {
+
+// Changes to the data files come in bursts (a file rewritten, an editor's backup, a folder
+// copied over): the run is tried again once they have settled.
+constexpr int kRetryDelayMs = 300;
+
+bool isTextBox(const QWidget* widget) {
+    return qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QLineEdit*>(widget);
+}
+
+} // namespace
+
 void Form1::Form_Activate() {
+    runDayView(clock_.today());
+    Command6->setFocus();
+}
+
+void Form1::automaticRun(const QDate& today) {
+    runDayView(today);
+    // Nobody asked for this run: someone typing in a text box keeps their place.
+    if (!isTextBox(focusWidget()))
+        Command6->setFocus();
+}
+
+void Form1::runDayView(const QDate& today) {
     update(); // the frame is drawn with the window
-    const QDate today = clock_.today();
-    // The date is taken as seen even when the run fails, so that a fault is reported once
-    // and not again at every tick of the clock.
-    FechaVista = today;
+    triedDate_ = today;
     for (FormLabel* step : {Label16, Label17, Label18, Label19})
         step->setEnabled(true);
     dayview::DayValue next;
@@ -31,9 +58,42 @@ void Form1::Form_Activate() {
     shown_ = next;
     showDay();
     steps.reset(Ruta, today.month(), today.day());
-    if (fault)
-        reportFault(fault->message());
-    Command6->setFocus();
+    if (!fault) {
+        FechaVista = today;
+        lastFault_.clear();
+        dataWatcher_.reset();
+        retryTimer_.stop();
+        return;
+    }
+    // The date is not taken as shown: the run is tried again once the data changes.
+    watchDataFiles();
+    if (fault->message() == lastFault_)
+        return;
+    lastFault_ = fault->message();
+    reportFault(lastFault_);
+}
+
+void Form1::watchDataFiles() {
+    if (!dataWatcher_) {
+        dataWatcher_ = std::make_unique<QFileSystemWatcher>();
+        retryTimer_.setSingleShot(true);
+        retryTimer_.setInterval(kRetryDelayMs);
+        connect(dataWatcher_.get(), &QFileSystemWatcher::directoryChanged, &retryTimer_,
+                qOverload<>(&QTimer::start));
+        connect(dataWatcher_.get(), &QFileSystemWatcher::fileChanged, &retryTimer_,
+                qOverload<>(&QTimer::start));
+    }
+    // A file replaced by another of the same name leaves the watch: every try watches anew.
+    const QDir dir(Ruta);
+    if (!dir.exists())
+        return;
+    QStringList paths = {dir.absolutePath()};
+    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
+        paths.append(dir.absoluteFilePath(name));
+    const QStringList watched = dataWatcher_->files() + dataWatcher_->directories();
+    paths.removeIf([&watched](const QString& path) { return watched.contains(path); });
+    if (!paths.isEmpty())
+        dataWatcher_->addPaths(paths);
 }
 
 void Form1::showDay() {
@@ -59,9 +119,11 @@ void Form1::Flech() {
 }
 
 void Form1::clockTick() {
-    Label2->setText(clock_.now().toString(QStringLiteral("HH:mm:ss")));
-    if (clock_.today() != FechaVista)
-        Form_Activate();
+    // One reading: a tick just before midnight never shows one day's time with the next's date.
+    const QDateTime now = clock_.current();
+    Label2->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    if (now.date() != triedDate_)
+        automaticRun(now.date());
     scheduleClockTick();
 }
 

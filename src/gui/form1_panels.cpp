@@ -9,13 +9,14 @@
 #include "gui/twips.h"
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
+#include "platform/prompter.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSessionManager>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace {
 
@@ -96,12 +97,10 @@ void Form1::wireNotesPanel() {
                 reportFault(notes::refusedMessage(refused, calendar::notesFile(Ruta)));
         },
         Qt::QueuedConnection);
-    // The end of the program or of the session saves an open panel as closing it would.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveNotesOnExit(); });
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (!saveNotesOnExit() && manager.allowsInteraction())
-            manager.cancel();
-    });
+    // A text changed since its recovery copy was written needs writing again.
+    connect(Text3->document(), &QTextDocument::contentsChanged, this,
+            [this] { notesRescued_ = false; });
+    wireEnding();
 }
 
 void Form1::Label13_Click() {
@@ -123,35 +122,75 @@ void Form1::Label13_Click() {
         Text3->show();
         return;
     }
-    // Closing: the panel closes only once its text is safe in the file.
-    if (!saveNotesOnExit())
+    // Closing: the panel closes once its text is safe in the file, or, when the file cannot
+    // be written and the user so chooses, in a recovery copy.
+    const QString fault = saveNotes();
+    if (fault.isEmpty()) {
+        closeNotesPanel();
         return;
+    }
+    prompter_.choose(fault + QStringLiteral("\n\nPuede seguir con las notas abiertas, o cerrarlas "
+                                            "después de guardarlas en una copia de recuperación."),
+                     {QStringLiteral("Seguir"), QStringLiteral("Cerrar y guardar una copia")},
+                     [this](int option) {
+                         if (option != 1)
+                             return;
+                         const QString copy = rescueNotes();
+                         if (copy.isEmpty())
+                             return;
+                         closeNotesPanel();
+                         prompter_.tell(notes::recoveryMessage(copy));
+                     });
+}
+
+void Form1::closeNotesPanel() {
     ++PulsNotas;
     Label13->setBackground(colours::kOffGrey);
     Label13->setText(QStringLiteral("Notas"));
     Text3->hide();
 }
 
-bool Form1::saveNotesOnExit() {
+QString Form1::saveNotes() {
     if (PulsNotas % 2 == 0)
-        return true;
+        return {};
     const QString path = calendar::notesFile(Ruta);
     const QString refused = removeRefused(Text3);
     if (!refused.isEmpty())
         reportFault(notes::refusedMessage(refused, path));
     if (!notes::needsWrite(path, Text3->document()->isModified()))
-        return true;
+        return {};
     try {
         notes::writeNotes(path, boxText(Text3));
     } catch (const DataFault& fault) {
-        reportFault(fault.message());
-        return false;
+        return fault.message();
     }
     Text3->document()->setModified(false);
-    return true;
+    return {};
+}
+
+QString Form1::rescueNotes() {
+    try {
+        const QString copy = notes::writeRecoveryCopy(calendar::notesFile(Ruta), boxText(Text3));
+        notesRescued_ = true;
+        return copy;
+    } catch (const DataFault& fault) {
+        reportFault(fault.message());
+        return {};
+    }
 }
 
 // --- Masses for the dead ---------------------------------------------------------------------
+
+void Form1::wireReturnFromForm2() {
+    // Form_Activate runs when this window becomes the active one straight from the open table;
+    // a return from another program, from no window or from a dialog starts nothing.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* active) {
+        const bool back = fromForm2_ && active && active == windowHandle();
+        fromForm2_ = active && form2_ && active == form2_->windowHandle();
+        if (back)
+            Form_Activate();
+    });
+}
 
 void Form1::Command8_Click() {
     setButtonColour(Command8, kForm2Open);
@@ -159,8 +198,10 @@ void Form1::Command8_Click() {
     if (!form2_) {
         form2_ = new Form2(this);
         connect(form2_, &Form2::unloaded, this, [this] {
-            // The closed window is on its way out; the next press builds a new one.
+            // The closed window is on its way out; the next press builds a new one. This is
+            // the return from the table: the activation that follows starts no second run.
             form2_.clear();
+            fromForm2_ = false;
             setButtonColour(Command8, colours::kOffGrey);
             Form_Activate();
         });

@@ -1,6 +1,7 @@
 #include "gui/form2.h"
 
 #include "gui/accessible_names.h"
+#include "gui/colours.h"
 #include "gui/twips.h"
 #include "panels/panel_texts.h"
 
@@ -21,6 +22,7 @@ Form2::Form2(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Clases de Misas de Difuntos : Permisividad"));
     setFixedSize(kClientSize);
+    setPalette(colours::fixedPalette());
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -70,6 +70,9 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     setMouseTracking(true);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Day lines and celebration names are shown exactly as the files hold them, whatever
+    // they look like.
+    setTextFormat(Qt::PlainText);
 }
 
 void FormLabel::setBoxed(bool boxed) {

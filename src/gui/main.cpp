@@ -1,8 +1,9 @@
-// Starts the system: installs the calendar data on a first run, brings installed data up to
-// date, and shows the main window.
+// Starts the system: takes its data directory (or hands over to the program already running on
+// it), installs the calendar data on a first run or brings it up to date, and shows the main
+// window.
 
-#include "calendar_data/data_update.h"
 #include "gui/form1.h"
+#include "gui/program_start.h"
 #include "gui/qt_prompter.h"
 #include "gui/translations.h"
 #include "platform/clock.h"
@@ -11,7 +12,6 @@
 #include "platform/version.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QStyleFactory>
@@ -53,28 +53,22 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/orvantel-icon.png")));
 
     const QString ruta = datadir::defaultRuta();
-    QStringList messages;
-    if (const QString fault = datadir::installIfMissing(ruta); !fault.isEmpty())
-        messages.append(fault);
-    const dataupdate::UpdateResult update = dataupdate::updateInstalledData(ruta);
-    if (!update.fault.isEmpty())
-        messages.append(update.fault);
-    QSettings settings(QSettings::UserScope, QStringLiteral("Orvantel"),
-                       QStringLiteral("Orvantel"));
-    if (const QString edited = dataupdate::editedFilesMessage(update, ruta, settings);
-        !edited.isEmpty())
-        messages.append(edited);
+    ProgramStart programStart(ruta);
+    if (!programStart.begin())
+        return 0; // the program already running on the directory shows its window
 
     SystemClock clock;
     QtPrompter prompter;
     Form1 form(clock, ruta, prompter);
     prompter.setParent(&form);
+    programStart.serve(&form);
     form.show();
-    for (const QString& message : messages)
+    for (const QString& message : programStart.messages())
         prompter.tell(message);
     form.start();
     form.checkDataInBackground();
-    // The session ending by a signal ends the program as a close would, keeping the notes.
-    termination::onTerminationSignal([] { QApplication::quit(); });
+    // A termination signal closes the window as the user would, keeping the notes; a second
+    // one ends the program with notes that could not be saved in a recovery copy.
+    termination::onTerminationSignal([&form] { form.terminationSignal(); });
     return QApplication::exec();
 }

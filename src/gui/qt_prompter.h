@@ -1,6 +1,7 @@
 #pragma once
 // The platform's prompt and message box for the window: a modal input dialog placed at a given
-// screen position and an OK message box, both opened without a nested event loop.
+// screen position, an OK message box and a message box with a choice of buttons, all opened
+// without a nested event loop.
 
 #include "platform/prompter.h"
 
@@ -14,6 +15,8 @@ public:
     void ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
              std::function<void(const QString&)> done) override;
     void tell(const QString& text, std::function<void()> closed = {}) override;
+    void choose(const QString& text, const QStringList& options,
+                std::function<void(int)> chosen) override;
 
 private:
     QWidget* parent_;

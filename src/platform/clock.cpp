@@ -9,3 +9,7 @@ QDate SystemClock::today() const {
 QTime SystemClock::now() const {
     return QTime::currentTime();
 }
+
+QDateTime SystemClock::current() const {
+    return QDateTime::currentDateTime();
+}

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,4 +20,10 @@ public:
 
     // Shows a message with an OK button; `closed` runs once it has been dismissed.
     virtual void tell(const QString& text, std::function<void()> closed = {}) = 0;
+
+    // Shows a message with one button for each option. The first option is the default and
+    // the answer when the message is dismissed without a choice; `chosen` receives the index
+    // of the option taken.
+    virtual void choose(const QString& text, const QStringList& options,
+                        std::function<void(int)> chosen) = 0;
 };

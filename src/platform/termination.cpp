@@ -28,12 +28,13 @@ void onTerminationSignal(std::function<void()> onSignal) {
         return;
     auto* notifier =
         new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+    // Every signal reaches the program: one that the window could not act on (the notes could
+    // not be saved) is followed by another that must still be heard.
     QObject::connect(notifier, &QSocketNotifier::activated, notifier,
-                     [notifier, onSignal = std::move(onSignal)] {
+                     [onSignal = std::move(onSignal)] {
                          char byte = 0;
                          const ssize_t got = ::read(signalPipe[1], &byte, 1);
                          static_cast<void>(got);
-                         notifier->setEnabled(false);
                          onSignal();
                      });
     struct sigaction action = {};

@@ -8,8 +8,8 @@
 
 namespace termination {
 
-// From now on each of those signals runs `onSignal` once, on the event loop of the thread
-// that calls this. Call it once, after the application object exists.
+// From now on each of those signals runs `onSignal`, once per signal, on the event loop of the
+// thread that calls this. Call it once, after the application object exists.
 void onTerminationSignal(std::function<void()> onSignal);
 
 } // namespace termination

@@ -27,8 +27,16 @@ private Q_SLOTS:
     void specialFilesAreNamedAtOnce();
     void dataCheckAtStartNamesTheProblems();
     void midnightStartsANewRun();
+    void midnightKeepsTheFocusInATextBox_data();
+    void midnightKeepsTheFocusInATextBox();
+    void failedRunLeavesNothingStaleAndIsTriedAgain_data();
+    void failedRunLeavesNothingStaleAndIsTriedAgain();
+    void markupIsShownAsPlainText_data();
+    void markupIsShownAsPlainText();
     void overflowMarkFollowsTheLine();
     void windowButtons();
+    void fixedColoursUnderADarkTheme_data();
+    void fixedColoursUnderADarkTheme();
     void bannerDragsTheWindow();
 };
 
@@ -101,7 +109,7 @@ void TstForm1::startUpStates() {
         QCOMPARE(next, order.at(i));
     }
     w.form.show();
-    QApplication::setActiveWindow(&w.form);
+    w.form.activateWindow();
     w.form.start();
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     QCOMPARE(QApplication::focusWidget(), w.form.Command6);
@@ -204,6 +212,117 @@ void TstForm1::midnightStartsANewRun() {
     QCOMPARE(w.form.Label2->text(), QStringLiteral("00:00:00"));
 }
 
+void TstForm1::midnightKeepsTheFocusInATextBox_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("notes") << "notes" << true;
+    QTest::newRow("legend") << "legend" << true;
+    QTest::newRow("celebrations list") << "celebrations list" << true;
+    QTest::newRow("table of Masses") << "table of Masses" << true;
+    QTest::newRow("today button: parked on Siglas") << "today button" << false;
+}
+
+void TstForm1::midnightKeepsTheFocusInATextBox() {
+    QFETCH(QString, place);
+    QFETCH(bool, kept);
+    StartedMainWindow w(QDate(2009, 4, 11), QTime(23, 59, 59));
+    w.form.show();
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    QWidget* box = nullptr;
+    if (place == QLatin1String("notes")) {
+        QTest::mouseClick(w.form.Label13, Qt::LeftButton);
+        box = w.form.Text3;
+    } else if (place == QLatin1String("legend")) {
+        box = w.form.Text2;
+    } else if (place == QLatin1String("celebrations list")) {
+        QTest::mouseClick(w.form.Label10, Qt::LeftButton);
+        box = w.form.Text4;
+    } else if (place == QLatin1String("table of Masses")) {
+        QTest::mouseClick(w.form.Command8, Qt::LeftButton);
+        w.form.form2()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.form.form2());
+        box = w.form.form2()->Text1;
+    } else {
+        box = w.form.Command2;
+    }
+    box->setFocus();
+    QCOMPARE(QApplication::focusWidget(), box);
+    w.clock.set(QDate(2009, 4, 12), QTime(0, 0, 0));
+    QTRY_COMPARE(w.form.Label1->text(), QStringLiteral("+ Domingo"));
+    QCOMPARE(QApplication::focusWidget(), kept ? box : w.form.Command6);
+}
+
+void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain_data() {
+    QTest::addColumn<QStringList>("c19");
+    QTest::newRow("c19 missing") << QStringList();
+    // (A c19 too short for the year is no fault: the year is then out of the calendar.)
+    QStringList longLine = DataFixture().lines(QStringLiteral("c19.txt"));
+    longLine[10] = QString(5000, QLatin1Char('9'));
+    QTest::newRow("c19 with an endless line") << longLine;
+}
+
+void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain() {
+    QFETCH(QStringList, c19);
+    // Pentecost 2009 is on 31 May; the Monday after it opens week 9 of Ordinary Time, the
+    // first day whose week is read from "c19.txt".
+    StartedMainWindow w(QDate(2009, 5, 31), QTime(23, 59, 59));
+    QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
+    QVERIFY(!w.form.Label7->text().isEmpty());
+    const QStringList whole = w.data.lines(QStringLiteral("c19.txt"));
+    if (c19.isEmpty())
+        w.data.removeFile(QStringLiteral("c19.txt"));
+    else
+        w.data.writeLines(QStringLiteral("c19.txt"), c19);
+
+    w.clock.set(QDate(2009, 6, 1), QTime(0, 0, 0));
+    QTRY_COMPARE(w.prompter.messages.size(), 1);
+    QVERIFY(w.prompter.messages.first().contains(QStringLiteral("c19.txt")));
+    for (FormLabel* field : {w.form.Label8, w.form.Label7, w.form.Label11})
+        QCOMPARE(field->text(), QString());
+    QCOMPARE(w.form.Label6->background(), QColor(192, 192, 192));
+    QCOMPARE(w.form.fechaVista(), QDate(2009, 5, 31));
+
+    // The next date change tries again, without the same message a second time.
+    w.clock.set(QDate(2009, 6, 2), QTime(0, 0, 1));
+    QTRY_COMPARE(w.form.Label2->text(), QStringLiteral("00:00:01"));
+    QCOMPARE(w.prompter.messages.size(), 1);
+
+    // Mending the file brings the view back, without a click.
+    w.data.writeLines(QStringLiteral("c19.txt"), whole);
+    QTRY_COMPARE(w.form.Label11->text(), QStringLiteral("Semana  9"));
+    QCOMPARE(w.form.Label1->text(), QStringLiteral("Martes"));
+    QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
+    QCOMPARE(w.form.Label7->text(), QStringLiteral("T.Ordinario"));
+    QCOMPARE(w.form.Label6->background(), QColor(0, 250, 0));
+    QCOMPARE(w.form.fechaVista(), QDate(2009, 6, 2));
+    QCOMPARE(w.prompter.messages.size(), 1);
+}
+
+void TstForm1::markupIsShownAsPlainText_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day line") << "Label14"
+                              << "<b>negrita</b>";
+    QTest::newRow("movable celebration") << "Label9"
+                                         << "<i>Domingo</i> de Pascua &amp;";
+}
+
+void TstForm1::markupIsShownAsPlainText() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    MainWindowFixture w;
+    if (field == QLatin1String("Label14"))
+        w.data.setDayLine(4, 12, text);
+    else
+        w.data.setMovableLine(5, 1, text);
+    w.form.start();
+    auto* label = w.form.findChild<QLabel*>(field);
+    QCOMPARE(label->text(), text);
+    for (const QLabel* any : w.form.findChildren<QLabel*>())
+        QCOMPARE(any->textFormat(), Qt::PlainText);
+}
+
 void TstForm1::overflowMarkFollowsTheLine() {
     StartedMainWindow w;
     QCOMPARE(w.form.Label20->text(), QString());
@@ -243,6 +362,62 @@ void TstForm1::windowButtons() {
     w.form.showNormal();
     QTest::mouseClick(w.form.Command1, Qt::LeftButton);
     QVERIFY(!w.form.isVisible());
+}
+
+void TstForm1::fixedColoursUnderADarkTheme_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPalette::ColorGroup>("group");
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::addColumn<QColor>("colour");
+    const QColor face(212, 208, 200);
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    QTest::newRow("window") << "Form1" << QPalette::Active << QPalette::Window << face;
+    QTest::newRow("button face") << "Command2" << QPalette::Active << QPalette::Button << face;
+    QTest::newRow("button caption")
+        << "Command2" << QPalette::Active << QPalette::ButtonText << black;
+    QTest::newRow("button caption, window inactive")
+        << "Command7" << QPalette::Inactive << QPalette::ButtonText << black;
+    QTest::newRow("glyph caption")
+        << "Command1" << QPalette::Active << QPalette::ButtonText << black;
+    QTest::newRow("notes box") << "Text3" << QPalette::Active << QPalette::Base << white;
+    QTest::newRow("notes text") << "Text3" << QPalette::Active << QPalette::Text << black;
+    QTest::newRow("celebrations list") << "Text4" << QPalette::Inactive << QPalette::Base << white;
+    QTest::newRow("search status") << "Text1" << QPalette::Disabled << QPalette::Text << black;
+    QTest::newRow("celebrations line")
+        << "Label14" << QPalette::Active << QPalette::WindowText << QColor(0, 0, 255);
+    QTest::newRow("table of Masses") << "Form2" << QPalette::Active << QPalette::Window << face;
+    QTest::newRow("table text") << "Form2/Text1" << QPalette::Active << QPalette::Text << black;
+}
+
+void TstForm1::fixedColoursUnderADarkTheme() {
+    QFETCH(QString, control);
+    QFETCH(QPalette::ColorGroup, group);
+    QFETCH(QPalette::ColorRole, role);
+    QFETCH(QColor, colour);
+    // A dark desktop theme: light text on dark faces and boxes.
+    struct DarkTheme {
+        QPalette saved = QApplication::palette();
+        DarkTheme() {
+            QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                dark.setColor(role, QColor(240, 240, 240));
+            dark.setColor(QPalette::Base, QColor(25, 25, 25));
+            QApplication::setPalette(dark);
+        }
+        ~DarkTheme() { QApplication::setPalette(saved); }
+    } theme;
+    StartedMainWindow w;
+    QTest::mouseClick(w.form.Command8, Qt::LeftButton);
+    QWidget* widget = &w.form;
+    if (control == QLatin1String("Form2"))
+        widget = w.form.form2();
+    else if (control == QLatin1String("Form2/Text1"))
+        widget = w.form.form2()->Text1;
+    else if (control != QLatin1String("Form1"))
+        widget = w.form.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->palette().color(group, role), colour);
 }
 
 void TstForm1::bannerDragsTheWindow() {

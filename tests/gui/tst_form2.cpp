@@ -56,6 +56,8 @@ private Q_SLOTS:
     void tableText();
     void typedTextIsGoneAtTheNextOpening();
     void closingGreysTheButtonAndShowsToday();
+    void returnFromTheOpenTableShowsToday_data();
+    void returnFromTheOpenTableShowsToday();
 };
 
 void TstForm2::oneWindowForTwoPresses() {
@@ -143,6 +145,38 @@ void TstForm2::closingGreysTheButtonAndShowsToday() {
     // Grey until the next opening, purple again then.
     w.pressMisaDifuntos();
     QCOMPARE(buttonColour(w.form.Command8), QColor(150, 0, 150));
+}
+
+void TstForm2::returnFromTheOpenTableShowsToday_data() {
+    QTest::addColumn<bool>("elsewhere");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("straight from the table") << false << true;
+    QTest::newRow("from another window") << true << false;
+}
+
+void TstForm2::returnFromTheOpenTableShowsToday() {
+    QFETCH(bool, elsewhere);
+    QFETCH(bool, runs);
+    Window w;
+    w.form.show();
+    w.form.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &w.form);
+    // A day reached with the step buttons.
+    QTest::mouseClick(w.form.Label19, Qt::LeftButton);
+    QTRY_COMPARE(w.form.Label14->text(), DataFixture::defaultDayLine(4, 13));
+    w.pressMisaDifuntos();
+    w.form.form2()->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), w.form.form2());
+    QWidget other; // another program, as far as this one can tell
+    if (elsewhere) {
+        other.show();
+        other.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
+    }
+    w.form.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &w.form);
+    QCOMPARE(w.form.Label14->text(), DataFixture::defaultDayLine(4, runs ? 12 : 13));
+    QVERIFY(w.form.form2()->isVisible());
 }
 
 QTEST_MAIN(TstForm2)

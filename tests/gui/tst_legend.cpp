@@ -109,7 +109,7 @@ void TstLegend::clickIntoTheLegendKeepsTheFocus() {
     QFETCH(int, presses);
     StartedMainWindow w;
     w.form.show();
-    QApplication::setActiveWindow(&w.form);
+    w.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(w.form.Command6, Qt::LeftButton);

@@ -1,9 +1,10 @@
 // The notes panel as the user meets it: the toggle's colours, captions and the box's size, the
 // notes shown line by line and stored back unchanged however often the panel is opened, a
 // missing file, a file that cannot be read or written (the text stays in the open panel and
-// the user is told), the notes saved however the program ends, and characters the file cannot
-// hold refused as they are typed or pasted.
+// the user is told), the notes saved however the program ends, the way out with a recovery copy
+// when they cannot be, and characters the file cannot hold refused as they are typed or pasted.
 
+#include "panels/notes_file.h"
 #include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
 
@@ -36,6 +37,19 @@ void click(FormLabel* label) {
 
 struct Window : StartedMainWindow {
     QString notes() const { return data.path(QStringLiteral("notas.txt")); }
+    QString copy() const { return data.path(QStringLiteral("notas-recuperadas.txt")); }
+
+    // Notes typed into the open panel, and a notes file that can no longer be written: a folder
+    // now stands in its place, while the data directory itself can still be written.
+    bool typeUnwritableNotes() {
+        writeRaw(notes(), "Notas de ayer\r\n");
+        form.show();
+        click(form.Label13);
+        form.Text3->moveCursor(QTextCursor::Start);
+        type(form.Text3, QStringLiteral("Nuevo: "));
+        data.removeFile(QStringLiteral("notas.txt"));
+        return QDir(data.ruta()).mkdir(QStringLiteral("notas.txt"));
+    }
 };
 
 } // namespace
@@ -53,6 +67,10 @@ private Q_SLOTS:
     void failedWriteKeepsThePanelOpen();
     void savedWhenTheProgramEnds_data();
     void savedWhenTheProgramEnds();
+    void wayOutWhenTheNotesCannotBeWritten_data();
+    void wayOutWhenTheNotesCannotBeWritten();
+    void endThatCannotAskLeavesARecoveryCopy_data();
+    void endThatCannotAskLeavesARecoveryCopy();
     void charactersOutsideTheCodePageAreRefused_data();
     void charactersOutsideTheCodePageAreRefused();
 };
@@ -194,6 +212,76 @@ void TstNotesPanel::savedWhenTheProgramEnds() {
         QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
     QCOMPARE(fileBytes(w.notes()), QByteArray("No olvidar\r\n"));
     QVERIFY(w.prompter.messages.isEmpty());
+}
+
+void TstNotesPanel::wayOutWhenTheNotesCannotBeWritten_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<bool>("windowOpen");
+    QTest::addColumn<bool>("panelOpen");
+    QTest::newRow("close glyph, stay") << "close glyph" << 0 << true << true;
+    QTest::newRow("close glyph, end with a copy") << "close glyph" << 1 << false << true;
+    QTest::newRow("notes toggle, stay") << "notes toggle" << 0 << true << true;
+    QTest::newRow("notes toggle, close with a copy") << "notes toggle" << 1 << true << false;
+}
+
+void TstNotesPanel::wayOutWhenTheNotesCannotBeWritten() {
+    QFETCH(QString, end);
+    QFETCH(int, option);
+    QFETCH(bool, windowOpen);
+    QFETCH(bool, panelOpen);
+    Window w;
+    QVERIFY(w.typeUnwritableNotes());
+    w.prompter.choices = {option};
+    if (end == QLatin1String("close glyph"))
+        QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+    else
+        click(w.form.Label13);
+    QCOMPARE(w.prompter.offered.size(), 1);
+    QVERIFY(w.prompter.offered.first().text.contains(QDir::toNativeSeparators(w.notes())));
+    QCOMPARE(w.prompter.offered.first().options.size(), 2);
+    QTRY_COMPARE(w.form.isVisible(), windowOpen);
+    QCOMPARE(w.form.Text3->isVisible(), windowOpen && panelOpen);
+    if (option == 0) {
+        QVERIFY(!QFile::exists(w.copy()));
+        QCOMPARE(w.form.Text3->toPlainText(), QStringLiteral("Nuevo: Notas de ayer"));
+        return;
+    }
+    QCOMPARE(fileBytes(w.copy()), QByteArray("Nuevo: Notas de ayer\r\n"));
+    QCOMPARE(w.prompter.messages.last(), notes::recoveryMessage(w.copy()));
+}
+
+void TstNotesPanel::endThatCannotAskLeavesARecoveryCopy_data() {
+    QTest::addColumn<QString>("end");
+    QTest::newRow("second termination signal") << "second termination signal";
+    QTest::newRow("application quitting") << "application quitting";
+}
+
+void TstNotesPanel::endThatCannotAskLeavesARecoveryCopy() {
+    QFETCH(QString, end);
+    Window w;
+    QVERIFY(w.typeUnwritableNotes());
+    if (end == QLatin1String("second termination signal")) {
+        // The first asks the window to close; the notes cannot be written, so it stays.
+        w.form.terminationSignal();
+        QVERIFY(w.form.isVisible());
+        QCOMPARE(w.prompter.offered.size(), 1);
+        QVERIFY(!QFile::exists(w.copy()));
+        w.form.terminationSignal();
+        QVERIFY(!w.form.isVisible());
+    } else {
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    }
+    QCOMPARE(fileBytes(w.copy()), QByteArray("Nuevo: Notas de ayer\r\n"));
+
+    // The next start says where the notes are, and only that one.
+    const qsizetype told = w.prompter.messages.size();
+    for (int start = 0; start < 2; ++start) {
+        Form1 next(w.clock, w.data.ruta(), w.prompter);
+        next.start();
+    }
+    QCOMPARE(w.prompter.messages.size(), told + 1);
+    QCOMPARE(w.prompter.messages.last(), notes::recoveryMessage(w.copy()));
 }
 
 void TstNotesPanel::charactersOutsideTheCodePageAreRefused_data() {

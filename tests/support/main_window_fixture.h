@@ -1,6 +1,7 @@
 #pragma once
 // The main window for widget tests, on its own valid data directory (DataFixture), a clock
-// fixed at the test's "today" and a prompter that answers at once and records every message.
+// fixed at the test's "today", a prompter that answers at once and records every message, and
+// the user's settings of the program in a folder of its own.
 // MainWindowFixture only builds the window: the data can still be changed, and the window is
 // shown or started by the test when it needs. StartedMainWindow also starts it, so today's
 // view is shown and the clock runs.
@@ -11,10 +12,18 @@
 #include "support/scripted_prompter.h"
 
 #include <QDate>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTime>
 
 struct FontSubstitutes {
     FontSubstitutes() { registerFontSubstitutes(); }
+};
+
+// The user's settings of the program, in a folder of the test's own.
+struct TestSettings {
+    TestSettings() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path()); }
+    QTemporaryDir dir;
 };
 
 struct MainWindowFixture {
@@ -22,6 +31,7 @@ struct MainWindowFixture {
         : clock(today, time), form(clock, data.ruta(), prompter) {}
 
     FontSubstitutes fonts; // as main() registers them, before the window is built
+    TestSettings settings;
     DataFixture data;
     FixedClock clock;
     ScriptedPrompter prompter;

@@ -1,6 +1,6 @@
 #pragma once
-// A prompter for widget tests: answers prompts from a queue at once (no modal loop) and
-// records every prompt and message.
+// A prompter for widget tests: answers prompts and choices from queues at once (no modal loop)
+// and records every prompt and message; the text of a choice counts as a message too.
 
 #include "platform/prompter.h"
 
@@ -15,6 +15,11 @@ struct AskedPrompt {
     QPoint twips;
 };
 
+struct OfferedChoice {
+    QString text;
+    QStringList options;
+};
+
 class ScriptedPrompter final : public Prompter {
 public:
     // Answers of the next prompts, in order; nullopt stands for Cancel. With no answer queued
@@ -22,6 +27,9 @@ public:
     QList<std::optional<QString>> answers;
     QList<AskedPrompt> asked;
     QStringList messages;
+    // Options taken at the next choices, in order; with none queued the first (default) one.
+    QList<int> choices;
+    QList<OfferedChoice> offered;
 
     void ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
              std::function<void(const QString&)> done) override {
@@ -36,5 +44,12 @@ public:
         messages.append(text);
         if (closed)
             closed();
+    }
+
+    void choose(const QString& text, const QStringList& options,
+                std::function<void(int)> chosen) override {
+        messages.append(text);
+        offered.append({text, options});
+        chosen(choices.isEmpty() ? 0 : choices.takeFirst());
     }
 };
