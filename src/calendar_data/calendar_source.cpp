@@ -13,4 +13,11 @@ QStringList DiskSource::readLines(const QString& path, int count) const {
     return textfile::readLines(path, count);
 }
 
+QStringList MemorySource::readLines(const QString& path, int count) const {
+    auto file = files_.constFind(path);
+    if (file == files_.constEnd())
+        file = files_.emplace(path, path);
+    return file->lines(count);
+}
+
 } // namespace calendar

@@ -4,6 +4,9 @@
 // every call, so that an edit to a file shows at the next run; `orvantel-dia` reads them from
 // an in-memory copy loaded once. Both give the same lines and the same faults.
 
+#include "platform/text_file.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +37,19 @@ class DiskSource final : public CalendarSource {
 public:
     using CalendarSource::CalendarSource;
     QStringList readLines(const QString& path, int count) const override;
+};
+
+// The files read once, each at its first use, and kept as they were then: every later call
+// gives the same lines and the same faults from memory, with no file opened again. A file that
+// is missing or breaks part-way keeps its fault, thrown to every call that reaches it. For one
+// thread; the window keeps DiskSource so that an edit shows at the next run.
+class MemorySource final : public CalendarSource {
+public:
+    using CalendarSource::CalendarSource;
+    QStringList readLines(const QString& path, int count) const override;
+
+private:
+    mutable QHash<QString, textfile::LoadedFile> files_;
 };
 
 } // namespace calendar

@@ -5,8 +5,12 @@
 // Every read ends: only regular files are opened (never a folder, FIFO, device or socket), and
 // a file larger or a line longer than any real data file holds is a fault, not a longer read.
 
+#include "platform/data_fault.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace textfile {
 
@@ -25,6 +29,24 @@ QString readLine(const QString& path, int line);
 
 // Every line of the file. Throws as readLines, PastEnd excepted.
 QStringList readAllLines(const QString& path);
+
+// A data file read once and whole, for a reader that serves its first lines many times:
+// lines(count) gives what readLines(path, count) would give at that moment, and throws the same
+// fault. A file that breaks part-way keeps the lines before its faulty line, and its fault is
+// thrown only for a count that reaches that line, as readLines reads no further than it needs.
+// Constructing it reads the file and never throws.
+class LoadedFile {
+public:
+    explicit LoadedFile(const QString& path);
+    QStringList lines(int count) const;
+
+private:
+    QString path_;
+    QStringList lines_;              // every line, or those before the faulty line
+    std::optional<DataFault> fault_; // the faulty line's fault, or the whole file's
+    int faultLine_ = 0;              // the faulty line (from 1); 0 when the whole file fails
+    DataFault::Kind pastEnd_ = DataFault::Kind::PastEnd; // for a count past the last line
+};
 
 // Every byte of a regular file of at most `maxBytes`, with no limit on its lines. Throws
 // DataFault: NotFound, NotRegular, Unreadable, TooLarge.
