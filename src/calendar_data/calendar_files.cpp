@@ -3,9 +3,13 @@
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
+#include <array>
+#include <charconv>
+
 namespace calendar {
 
 using textfile::field;
+using textfile::fieldView;
 
 namespace {
 constexpr int kCalLines = 32;
@@ -49,7 +53,15 @@ QString monthFile(const QString& ruta, int month) {
 }
 
 QString movableFile(const QString& ruta, int number) {
-    return ruta + QLatin1Char('c') + QString::number(number) + QStringLiteral(".txt");
+    // Made in one piece: a day's run asks for some thirty of these names.
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    QString path;
+    path.reserve(ruta.size() + (end - digits.data()) + 5);
+    return path.append(ruta)
+        .append(QLatin1Char('c'))
+        .append(QLatin1StringView(digits.data(), end))
+        .append(QLatin1StringView(".txt"));
 }
 
 QString notesFile(const QString& ruta) {
@@ -58,8 +70,9 @@ QString notesFile(const QString& ruta) {
 
 QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes) {
     QString digit;
-    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
-        if (field(line, 41, 2) != anio)
+    const QStringList lines = data.readLines(calFile(data.ruta()), kCalLines);
+    for (const QString& line : lines) {
+        if (fieldView(line, 41, 2) != anio)
             continue;
         const QString afterFebruary = field(line, 47);
         if (afterFebruary.isEmpty() || mes == QLatin1String("01") || mes == QLatin1String("02"))
@@ -74,10 +87,11 @@ std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia
                                   const QString& letraDom) {
     std::optional<int> weekday;
     const int l = textfile::numberValue(letraDom);
-    for (const QString& line : data.readLines(calFile(data.ruta()), kCalLines)) {
-        if (field(line, 1, 2) != dia)
+    const QStringList lines = data.readLines(calFile(data.ruta()), kCalLines);
+    for (const QString& line : lines) {
+        if (fieldView(line, 1, 2) != dia)
             continue;
-        const int d = textfile::numberValue(field(line, month * 3));
+        const int d = textfile::numberValue(fieldView(line, month * 3));
         for (int w = 0; w <= 6; ++w) {
             int k = w + l;
             if (k > 7)
@@ -94,12 +108,12 @@ QString dayLine(const CalendarSource& data, int month, int day) {
 }
 
 QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
-    const QString text = field(dateLine, 4, 6);
-    const int month = abrMes().indexOf(field(text, 4, 3)) + 1;
+    const QStringView text = fieldView(dateLine, 4, 6);
+    const int month = abrMes().indexOf(fieldView(text, 4, 3)) + 1;
     bool dayOk = false;
-    const int day = field(text, 1, 2).toInt(&dayOk);
+    const int day = fieldView(text, 1, 2).toInt(&dayOk);
     const QDate date(year, month, dayOk ? day : 0);
-    if (month < 1 || field(text, 3) != QLatin1String("-") || !date.isValid())
+    if (month < 1 || fieldView(text, 3) != QLatin1String("-") || !date.isValid())
         throw DataFault(DataFault::Kind::BadDate, path,
                         QStringLiteral("Texto de fecha: \"%1\"").arg(dateLine));
     return date;
@@ -113,12 +127,10 @@ QDate movableDate(const CalendarSource& data, int number, int nAnio, int year) {
 MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio) {
     MovableOfDay found;
     for (int n = 1; n <= kMovableFiles; ++n) {
-        const QStringList lines = data.readLines(movableFile(data.ruta(), n), nAnio + 2);
-        for (const QString& line : lines) {
-            if (line == key) {
-                found.number = n;
-                found.name = lines.first();
-            }
+        const QString path = movableFile(data.ruta(), n);
+        if (data.holdsLine(path, nAnio + 2, key)) {
+            found.number = n;
+            found.name = data.readLine(path, 1);
         }
     }
     return found;

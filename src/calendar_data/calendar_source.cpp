@@ -9,15 +9,31 @@ QString CalendarSource::readLine(const QString& path, int line) const {
     return lines.isEmpty() ? QString() : lines.last();
 }
 
+bool CalendarSource::holdsLine(const QString& path, int count, const QString& text) const {
+    return readLines(path, count).contains(text);
+}
+
 QStringList DiskSource::readLines(const QString& path, int count) const {
     return textfile::readLines(path, count);
 }
 
+const textfile::LoadedFile& MemorySource::file(const QString& path) const {
+    auto loaded = files_.constFind(path);
+    if (loaded == files_.constEnd())
+        loaded = files_.emplace(path, path);
+    return *loaded;
+}
+
 QStringList MemorySource::readLines(const QString& path, int count) const {
-    auto file = files_.constFind(path);
-    if (file == files_.constEnd())
-        file = files_.emplace(path, path);
-    return file->lines(count);
+    return file(path).lines(count);
+}
+
+QString MemorySource::readLine(const QString& path, int line) const {
+    return file(path).line(line);
+}
+
+bool MemorySource::holdsLine(const QString& path, int count, const QString& text) const {
+    return file(path).holds(count, text);
 }
 
 } // namespace calendar

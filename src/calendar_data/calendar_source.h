@@ -26,7 +26,9 @@ public:
     // textfile::readLines gives them, with the same faults.
     virtual QStringList readLines(const QString& path, int count) const = 0;
     // Line number `line` (from 1): lines 1 .. line are read.
-    QString readLine(const QString& path, int line) const;
+    virtual QString readLine(const QString& path, int line) const;
+    // Whether one of lines 1 .. count of the file is `text`: lines 1 .. count are read.
+    virtual bool holdsLine(const QString& path, int count, const QString& text) const;
 
 private:
     QString ruta_;
@@ -47,8 +49,12 @@ class MemorySource final : public CalendarSource {
 public:
     using CalendarSource::CalendarSource;
     QStringList readLines(const QString& path, int count) const override;
+    QString readLine(const QString& path, int line) const override;
+    bool holdsLine(const QString& path, int count, const QString& text) const override;
 
 private:
+    const textfile::LoadedFile& file(const QString& path) const;
+
     mutable QHash<QString, textfile::LoadedFile> files_;
 };
 

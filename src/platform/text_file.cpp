@@ -296,15 +296,38 @@ LoadedFile::LoadedFile(const QString& path) : path_(path) {
         fault_ = fault;
         faultLine_ = 0;
     }
+    for (qsizetype i = lines_.size(); i > 0; --i)
+        firstLineOf_.insert(lines_.at(i - 1), int(i));
+    prefixes_.resize(lines_.size() + 1);
 }
 
-QStringList LoadedFile::lines(int count) const {
+void LoadedFile::reach(int count) const {
     // readLines always reads the first line, even for no lines.
     if (fault_ && qMax(count, 1) >= faultLine_)
         throw *fault_;
     if (count > lines_.size())
         throw DataFault(pastEnd_, path_);
-    return count == lines_.size() ? lines_ : lines_.first(qMax(count, 0));
+}
+
+QStringList LoadedFile::lines(int count) const {
+    reach(count);
+    if (count <= 0)
+        return {};
+    QStringList& prefix = prefixes_[count];
+    if (prefix.isEmpty())
+        prefix = lines_.first(count);
+    return prefix;
+}
+
+QString LoadedFile::line(int number) const {
+    reach(number);
+    return number > 0 ? lines_.at(number - 1) : QString();
+}
+
+bool LoadedFile::holds(int count, const QString& text) const {
+    reach(count);
+    const auto first = firstLineOf_.constFind(text);
+    return first != firstLineOf_.constEnd() && *first <= count;
 }
 
 QString field(const QString& line, int column, int count) {
@@ -313,7 +336,14 @@ QString field(const QString& line, int column, int count) {
     return line.mid(column - 1, count);
 }
 
-int numberValue(const QString& text) {
+QStringView fieldView(QStringView line, int column, int count) {
+    if (column < 1 || column > line.size())
+        return {};
+    const qsizetype rest = line.size() - (column - 1);
+    return line.sliced(column - 1, count < 0 || count > rest ? rest : count);
+}
+
+int numberValue(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == QLatin1Char(' '))
         ++i;

@@ -7,10 +7,12 @@
 
 #include "platform/data_fault.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace textfile {
 
@@ -39,13 +41,23 @@ class LoadedFile {
 public:
     explicit LoadedFile(const QString& path);
     QStringList lines(int count) const;
+    // Line `number` (from 1): what readLine(path, number) gives, with the same faults.
+    QString line(int number) const;
+    // Whether one of lines 1 .. count is `text`; faults as lines(count).
+    bool holds(int count, const QString& text) const;
 
 private:
+    // Throws what readLines(path, count) throws.
+    void reach(int count) const;
+
     QString path_;
     QStringList lines_;              // every line, or those before the faulty line
     std::optional<DataFault> fault_; // the faulty line's fault, or the whole file's
     int faultLine_ = 0;              // the faulty line (from 1); 0 when the whole file fails
     DataFault::Kind pastEnd_ = DataFault::Kind::PastEnd; // for a count past the last line
+    QHash<QString, int> firstLineOf_;                    // each text's first line (from 1)
+    // lines(count) as given before, shared by the calls that ask for the same count.
+    mutable std::vector<QStringList> prefixes_;
 };
 
 // Every byte of a regular file of at most `maxBytes`, with no limit on its lines. Throws
@@ -63,10 +75,12 @@ bool encodable(const QString& text);
 // The characters `count` from column `column` (counted from 1); past the end of a short line
 // the result is shorter, or the empty text.
 QString field(const QString& line, int column, int count = 1);
+// The same characters as a view of `line`, for a reader that only compares them.
+QStringView fieldView(QStringView line, int column, int count = 1);
 
 // A text read as a number: leading blanks skipped, reading stops at the first character that
 // cannot continue a number, no digits give 0.
-int numberValue(const QString& text);
+int numberValue(QStringView text);
 
 // A number as text with one leading blank when it is not negative (" 10", "-3").
 QString blankNumber(int value);

@@ -108,8 +108,15 @@ void TstMemorySource::sameLinesAndFaults() {
         // Longest reads first: a fault further on must not reach a shorter read afterwards.
         for (int count = 40; count >= -1; --count) {
             const QString path = data.path(name);
-            const Answer onDisk = answerOf([&] { return disk.readLines(path, count); });
-            const Answer inMemory = answerOf([&] { return memory.readLines(path, count); });
+            // Each way of asking: the lines, the last of them, and whether they hold a text.
+            const auto ask = [&](const calendar::CalendarSource& source) {
+                return QStringList{source.readLines(path, count)}
+                       << source.readLine(path, count)
+                       << QString::number(source.holdsLine(path, count, QStringLiteral("Dia 5/4")))
+                       << QString::number(source.holdsLine(path, count, QStringLiteral("y2")));
+            };
+            const Answer onDisk = answerOf([&] { return ask(disk); });
+            const Answer inMemory = answerOf([&] { return ask(memory); });
             if (!(onDisk == inMemory))
                 QFAIL(qPrintable(QStringLiteral("%1, %2 lines: disk %3 [%4], memory %5 [%6]")
                                      .arg(name)
