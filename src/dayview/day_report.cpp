@@ -1,13 +1,25 @@
 #include "dayview/day_report.h"
 
+#include <algorithm>
+
 namespace dayreport {
 
 namespace {
 const QLatin1Char kTab('\t');
 
+// A control character (tab, line ends and the rest of C0 and C1) or a Unicode line or
+// paragraph separator: none of them may stand in a cell.
+bool breaksCell(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator ||
+           u == QChar::ParagraphSeparator;
+}
+
 QString oneCell(QString text) {
+    if (std::none_of(text.cbegin(), text.cend(), breaksCell))
+        return text;
     for (QChar& c : text) {
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+        if (breaksCell(c))
             c = QLatin1Char(' ');
     }
     return text;
@@ -24,12 +36,13 @@ const QStringList& fieldNames() {
 }
 
 QString colourText(const Rgb& colour) {
-    return QStringLiteral("%1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
+    return QString::number(colour.r) + QLatin1Char(',') + QString::number(colour.g) +
+           QLatin1Char(',') + QString::number(colour.b);
 }
 
 QStringList fieldValues(const dayview::DayValue& day) {
     const dayview::DayCaptions c = dayview::captionsOf(day);
-    return {day.fecha.toString(QStringLiteral("yyyy-MM-dd")),
+    return {day.fecha.toString(Qt::ISODate), // AAAA-MM-DD for the years 1000 to 9999
             c.weekday,
             c.month,
             c.year,
