@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation clang-format)
 missing=()
+packages+=(qt6-translations-l10n) # Qt's own messages in Spanish (orvantel-dia's option parser)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
