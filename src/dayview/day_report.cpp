@@ -24,6 +24,29 @@ QString oneCell(QString text) {
     }
     return text;
 }
+// The date as AAAA-MM-DD, written digit by digit: formatting it through the toolkit costs more
+// than the rest of a row.
+QString isoDate(const QDate& date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1000 || year > 9999)
+        return date.toString(Qt::ISODate);
+    QString text(10, Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto digits = [&out](int value, int count) {
+        for (int i = count - 1; i >= 0; --i, value /= 10)
+            out[i] = QLatin1Char(char('0' + value % 10));
+        out += count;
+    };
+    digits(year, 4);
+    *out++ = QLatin1Char('-');
+    digits(month, 2);
+    *out++ = QLatin1Char('-');
+    digits(day, 2);
+    return text;
+}
 } // namespace
 
 const QStringList& fieldNames() {
@@ -42,16 +65,8 @@ QString colourText(const Rgb& colour) {
 
 QStringList fieldValues(const dayview::DayValue& day) {
     const dayview::DayCaptions c = dayview::captionsOf(day);
-    return {day.fecha.toString(Qt::ISODate), // AAAA-MM-DD for the years 1000 to 9999
-            c.weekday,
-            c.month,
-            c.year,
-            c.line,
-            c.movable,
-            c.cycle,
-            c.season,
-            c.week,
-            colourText(day.liturgical.colour)};
+    return {isoDate(day.fecha), c.weekday, c.month,  c.year, c.line,
+            c.movable,          c.cycle,   c.season, c.week, colourText(day.liturgical.colour)};
 }
 
 QString headerLine() {
