@@ -55,8 +55,46 @@ QString description(const dayview::DayValue& day, const dayview::DayCaptions& ca
     return lines.join(QLatin1Char('\n'));
 }
 
+// AAAAMMDD, written digit by digit: a calendar of many years has three dates per day.
 QString icsDate(const QDate& date) {
-    return date.toString(QStringLiteral("yyyyMMdd"));
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1000 || year > 9999)
+        return date.toString(QStringLiteral("yyyyMMdd"));
+    QString text(8, Qt::Uninitialized);
+    int value = year * 10000 + month * 100 + day;
+    for (qsizetype i = 7; i >= 0; --i, value /= 10)
+        text[i] = QLatin1Char(char('0' + value % 10));
+    return text;
+}
+
+QString icsStamp(const QDateTime& stamp) {
+    return stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+}
+
+QByteArray event(const dayview::DayValue& day, const QString& stamp) {
+    const dayview::DayCaptions captions = dayview::captionsOf(day);
+    const QByteArray fingerprint =
+        QCryptographicHash::hash(dayreport::fieldValues(day).join(QLatin1Char('\t')).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    const QString date = icsDate(day.fecha);
+    const QString summary = day.numMovil ? captions.movable : captions.line;
+    QByteArray lines;
+    for (const QString& line :
+         {QStringLiteral("BEGIN:VEVENT"),
+          QStringLiteral("UID:") + date + QLatin1Char('-') + QLatin1String(fingerprint) +
+              QLatin1String("@orvantel"),
+          QStringLiteral("DTSTAMP:") + stamp, QStringLiteral("DTSTART;VALUE=DATE:") + date,
+          QStringLiteral("DTEND;VALUE=DATE:") + icsDate(day.fecha.addDays(1)),
+          QStringLiteral("SUMMARY:") + icsText(summary),
+          QStringLiteral("DESCRIPTION:") + icsText(description(day, captions)),
+          QStringLiteral("TRANSP:TRANSPARENT"), QStringLiteral("END:VEVENT")})
+        lines += icsLine(line);
+    return lines;
 }
 
 QByteArray icsBegin() {
@@ -144,31 +182,11 @@ QByteArray icsLine(const QString& line) {
 }
 
 QByteArray icsEvent(const dayview::DayValue& day, const QDateTime& stamp) {
-    const dayview::DayCaptions captions = dayview::captionsOf(day);
-    const QByteArray fingerprint =
-        QCryptographicHash::hash(dayreport::fieldValues(day).join(QLatin1Char('\t')).toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    const QString summary = day.numMovil ? captions.movable : captions.line;
-    QByteArray event;
-    for (const QString& line :
-         {QStringLiteral("BEGIN:VEVENT"),
-          QStringLiteral("UID:%1-%2@orvantel")
-              .arg(icsDate(day.fecha), QString::fromLatin1(fingerprint)),
-          QStringLiteral("DTSTAMP:") +
-              stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")),
-          QStringLiteral("DTSTART;VALUE=DATE:") + icsDate(day.fecha),
-          QStringLiteral("DTEND;VALUE=DATE:") + icsDate(day.fecha.addDays(1)),
-          QStringLiteral("SUMMARY:") + icsText(summary),
-          QStringLiteral("DESCRIPTION:") + icsText(description(day, captions)),
-          QStringLiteral("TRANSP:TRANSPARENT"), QStringLiteral("END:VEVENT")})
-        event += icsLine(line);
-    return event;
+    return event(day, icsStamp(stamp));
 }
 
 DayDocument::DayDocument(Format format, bool table, const QDateTime& stamp)
-    : format_(format), table_(table), stamp_(stamp) {}
+    : format_(format), table_(table), stamp_(icsStamp(stamp)) {}
 
 QByteArray DayDocument::begin() const {
     switch (format_) {
@@ -192,7 +210,7 @@ QByteArray DayDocument::day(const dayview::DayValue& value) {
         return (first ? QByteArray() : QByteArray(",\n")) +
                QJsonDocument(jsonDay(value)).toJson(QJsonDocument::Compact);
     case Format::Ics:
-        return icsEvent(value, stamp_);
+        return event(value, stamp_);
     }
     return {};
 }

@@ -60,7 +60,7 @@ public:
 private:
     Format format_;
     bool table_;
-    QDateTime stamp_;
+    QString stamp_; // the DTSTAMP of every event
     bool first_ = true;
 };
 
