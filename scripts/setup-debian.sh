@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
   clang-format desktop-file-utils appstream)
 missing=()
+packages+=(qt6-translations-l10n) # Qt's own messages in Spanish (orvantel-dia's option parser)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -3,16 +3,20 @@
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
+#include <array>
+#include <charconv>
+
 namespace calendar {
 
 using textfile::field;
+using textfile::fieldView;
 
 namespace {
 
 // Every line of "cal.txt"; a file shorter than its 31 day lines and heading is a fault.
-QStringList calLines(const CalendarSource& data) {
+const QStringList calLines(const CalendarSource& data) {
     const QString path = calFile(data.ruta());
-    QStringList lines = data.readAllLines(path);
+    const QStringList lines = data.readAllLines(path);
     if (lines.size() < kCalLines)
         throw DataFault(DataFault::Kind::PastEnd, path);
     return lines;
@@ -58,7 +62,15 @@ QString monthFile(const QString& ruta, int month) {
 }
 
 QString movableFile(const QString& ruta, int number) {
-    return ruta + QLatin1Char('c') + QString::number(number) + QStringLiteral(".txt");
+    // Made in one piece: a day's run asks for some thirty of these names.
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    QString path;
+    path.reserve(ruta.size() + (end - digits.data()) + 5);
+    return path.append(ruta)
+        .append(QLatin1Char('c'))
+        .append(QLatin1StringView(digits.data(), end))
+        .append(QLatin1StringView(".txt"));
 }
 
 QString notesFile(const QString& ruta) {
@@ -68,7 +80,7 @@ QString notesFile(const QString& ruta) {
 QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes) {
     QString digit;
     for (const QString& line : calLines(data)) {
-        if (field(line, 41, 2) != anio)
+        if (fieldView(line, 41, 2) != anio)
             continue;
         const QString afterFebruary = field(line, 47);
         if (afterFebruary.isEmpty() || mes == QLatin1String("01") || mes == QLatin1String("02"))
@@ -84,9 +96,9 @@ std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia
     std::optional<int> weekday;
     const int l = textfile::numberValue(letraDom);
     for (const QString& line : calLines(data)) {
-        if (field(line, 1, 2) != dia)
+        if (fieldView(line, 1, 2) != dia)
             continue;
-        const int d = textfile::numberValue(field(line, month * 3));
+        const int d = textfile::numberValue(fieldView(line, month * 3));
         for (int w = 0; w <= 6; ++w) {
             int k = w + l;
             if (k > 7)
@@ -103,12 +115,12 @@ QString dayLine(const CalendarSource& data, int month, int day) {
 }
 
 QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
-    const QString text = field(dateLine, 4, 6);
-    const int month = abrMes().indexOf(field(text, 4, 3)) + 1;
+    const QStringView text = fieldView(dateLine, 4, 6);
+    const int month = abrMes().indexOf(fieldView(text, 4, 3)) + 1;
     bool dayOk = false;
-    const int day = field(text, 1, 2).toInt(&dayOk);
+    const int day = fieldView(text, 1, 2).toInt(&dayOk);
     const QDate date(year, month, dayOk ? day : 0);
-    if (month < 1 || field(text, 3) != QLatin1String("-") || !date.isValid())
+    if (month < 1 || fieldView(text, 3) != QLatin1String("-") || !date.isValid())
         throw DataFault(DataFault::Kind::BadDate, path,
                         QStringLiteral("Texto de fecha: \"%1\"").arg(dateLine));
     return date;
@@ -125,20 +137,18 @@ MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nA
         const QString path = movableFile(data.ruta(), n);
         if (n > kMovableFiles && !data.exists(path))
             break;
-        QStringList lines;
+        bool holds = false;
         try {
-            lines = data.readLines(path, nAnio + 2);
+            holds = data.holdsLine(path, nAnio + 2, key);
         } catch (const DataFault& fault) {
             if (n > kMovableFiles || fault.kind() != DataFault::Kind::PastEnd)
                 throw;
             found.lacking = path;
             return found;
         }
-        for (const QString& line : lines) {
-            if (line == key) {
-                found.number = n;
-                found.name = lines.first();
-            }
+        if (holds) {
+            found.number = n;
+            found.name = data.readLine(path, 1);
         }
     }
     return found;

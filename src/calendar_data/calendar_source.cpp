@@ -11,6 +11,10 @@ QString CalendarSource::readLine(const QString& path, int line) const {
     return lines.isEmpty() ? QString() : lines.last();
 }
 
+bool CalendarSource::holdsLine(const QString& path, int count, const QString& text) const {
+    return readLines(path, count).contains(text);
+}
+
 QStringList DiskSource::readLines(const QString& path, int count) const {
     return textfile::readLines(path, count);
 }
@@ -21,6 +25,43 @@ QStringList DiskSource::readAllLines(const QString& path) const {
 
 bool DiskSource::exists(const QString& path) const {
     return QFileInfo::exists(path);
+}
+
+const textfile::LoadedFile& MemorySource::file(const QString& path) const {
+    auto loaded = files_.constFind(path);
+    if (loaded == files_.constEnd())
+        loaded = files_.emplace(path, path);
+    return *loaded;
+}
+
+QStringList MemorySource::readAllLines(const QString& path) const {
+    auto read = allLines_.constFind(path);
+    if (read == allLines_.constEnd()) {
+        try {
+            read = allLines_.emplace(path, textfile::readAllLines(path));
+        } catch (const DataFault& fault) {
+            read = allLines_.emplace(path, fault);
+        }
+    }
+    if (const DataFault* fault = std::get_if<DataFault>(&*read))
+        throw *fault;
+    return std::get<QStringList>(*read);
+}
+
+bool MemorySource::exists(const QString& path) const {
+    return QFileInfo::exists(path);
+}
+
+QStringList MemorySource::readLines(const QString& path, int count) const {
+    return file(path).lines(count);
+}
+
+QString MemorySource::readLine(const QString& path, int line) const {
+    return file(path).line(line);
+}
+
+bool MemorySource::holdsLine(const QString& path, int count, const QString& text) const {
+    return file(path).holds(count, text);
 }
 
 } // namespace calendar

@@ -4,8 +4,13 @@
 // every call, so that an edit to a file shows at the next run; `orvantel-dia` reads them from
 // an in-memory copy loaded once. Both give the same lines and the same faults.
 
+#include "platform/text_file.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <variant>
 
 namespace calendar {
 
@@ -27,7 +32,9 @@ public:
     // Whether the data directory holds a file at `path` (the files after c20 are optional).
     virtual bool exists(const QString& path) const = 0;
     // Line number `line` (from 1): lines 1 .. line are read.
-    QString readLine(const QString& path, int line) const;
+    virtual QString readLine(const QString& path, int line) const;
+    // Whether one of lines 1 .. count of the file is `text`: lines 1 .. count are read.
+    virtual bool holdsLine(const QString& path, int count, const QString& text) const;
 
 private:
     QString ruta_;
@@ -40,6 +47,27 @@ public:
     QStringList readLines(const QString& path, int count) const override;
     QStringList readAllLines(const QString& path) const override;
     bool exists(const QString& path) const override;
+};
+
+// The files read once, each at its first use, and kept as they were then: every later call
+// gives the same lines and the same faults from memory, with no file opened again. A file that
+// is missing or breaks part-way keeps its fault, thrown to every call that reaches it. For one
+// thread; the window keeps DiskSource so that an edit shows at the next run.
+class MemorySource final : public CalendarSource {
+public:
+    using CalendarSource::CalendarSource;
+    QStringList readLines(const QString& path, int count) const override;
+    QString readLine(const QString& path, int line) const override;
+    bool holdsLine(const QString& path, int count, const QString& text) const override;
+    QStringList readAllLines(const QString& path) const override;
+    bool exists(const QString& path) const override;
+
+private:
+    const textfile::LoadedFile& file(const QString& path) const;
+
+    mutable QHash<QString, textfile::LoadedFile> files_;
+    // Files read whole ("cal.txt"), each with its lines or its fault.
+    mutable QHash<QString, std::variant<QStringList, DataFault>> allLines_;
 };
 
 } // namespace calendar

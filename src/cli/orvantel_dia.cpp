@@ -1,17 +1,34 @@
-// orvantel-dia: the day view of any day of 2000-2016 on the terminal. It runs the same core steps
-// as the window (dayview::runDay) and only reads its arguments and writes the fields.
-// Exit status: 0 done, 1 a fault in the data (the message names the file), 2 bad arguments.
+// orvantel-dia: the day view of any day the calendar covers, on the terminal or in a file, as
+// TSV, JSON or iCalendar. It runs the same core steps as the window (dayview::runDay), from the
+// data directory read once into memory, and only reads its arguments and writes the days.
+// Exit status: 0 done, 1 a fault in the data or in writing the output (the message names the
+// file), 2 bad arguments.
 
-#include "dayview/day_report.h"
+#include "calendar_data/calendar_files.h"
+#include "dayview/day_export.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
+#include "platform/version.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QTranslator>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -22,32 +39,113 @@ struct UsageError {
     QString message;
 };
 
-struct Options {
-    bool help = false;
-    std::optional<QString> datos;
-    std::optional<QDate> fecha;
-    std::optional<QDate> desde;
-    std::optional<QDate> hasta;
+// Everything the command checks and says about the years the calendar covers, made from the
+// first and the last of them: the one place to change when the calendar covers other years.
+struct CalendarYears {
+    // Throws UsageError when `date` falls outside the years; `what` names the date.
+    std::function<void(const QDate& date, const QString& what)> check;
+    // Throws UsageError when today, the date when none is given, falls outside the years.
+    std::function<void(const QDate& today)> checkToday;
+    QString span;       // for the help: "de 2000 a 2016"
+    QString helpDates;  // the help's sentence on the dates
+    QString helpStatus; // the help's line on exit status 2
 };
 
-void write(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+CalendarYears calendarYears(int first, int last) {
+    const QString span = QStringLiteral("de %1 a %2").arg(first).arg(last);
+    const auto outside = [first, last](const QDate& date) {
+        return date.year() < first || date.year() > last;
+    };
+    CalendarYears years;
+    years.check = [=](const QDate& date, const QString& what) {
+        if (outside(date))
+            throw UsageError{QStringLiteral("%1 %2 queda fuera del calendario, que abarca %3.")
+                                 .arg(what, date.toString(Qt::ISODate), span)};
+    };
+    years.checkToday = [=](const QDate& today) {
+        if (outside(today))
+            throw UsageError{
+                QStringLiteral("Hoy, %1, queda fuera del calendario, que abarca %2. Indique una "
+                               "fecha.")
+                    .arg(today.toString(Qt::ISODate), span)};
+    };
+    years.span = span;
+    years.helpDates =
+        QStringLiteral("Las fechas se escriben AAAA-MM-DD y han de estar entre %1-01-01 y "
+                       "%2-12-31.")
+            .arg(first)
+            .arg(last);
+    years.helpStatus =
+        QStringLiteral("argumentos erróneos o fecha fuera de %1-%2").arg(first).arg(last);
+    return years;
 }
 
-QString helpText() {
+// The options, declared once: the parser takes them and the help lists them.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("muestra esta ayuda")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("muestra la versión del programa")};
+    QCommandLineOption datos{
+        QStringLiteral("datos"),
+        QStringLiteral("lee los archivos del calendario de la carpeta DIR. Sin esta\n"
+                       "opción lee la carpeta de datos de la ventana:\n"
+                       "%1\n"
+                       "y, si no existe, la crea con los datos incluidos en el programa.")
+            .arg(QDir::toNativeSeparators(datadir::defaultRuta())),
+        QStringLiteral("DIR")};
+    QCommandLineOption desde{QStringLiteral("desde"), QStringLiteral("primer día del intervalo"),
+                             QStringLiteral("FECHA")};
+    QCommandLineOption hasta{QStringLiteral("hasta"), QStringLiteral("último día del intervalo"),
+                             QStringLiteral("FECHA")};
+    QCommandLineOption formato{QStringLiteral("formato"),
+                               QStringLiteral("tsv (el predeterminado), json o ics; véase más "
+                                              "arriba"),
+                               QStringLiteral("FORMATO")};
+    QCommandLineOption salida{
+        QStringLiteral("salida"),
+        QStringLiteral("escribe en el archivo ARCHIVO en lugar de la salida estándar;\n"
+                       "el archivo se escribe entero o no se toca"),
+        QStringLiteral("ARCHIVO")};
+
+    QList<QCommandLineOption> all() const {
+        return {datos, desde, hasta, formato, salida, version, help};
+    }
+};
+
+QString optionList(const Options& options) {
+    constexpr qsizetype kColumn = 21;
+    QString text;
+    for (const QCommandLineOption& option : options.all()) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            left += QLatin1Char(' ') + option.valueName();
+        const QString indent(kColumn, QLatin1Char(' '));
+        const QString description =
+            option.description().replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+        text +=
+            left.leftJustified(kColumn - 1) + QLatin1Char(' ') + description + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString helpText(const Options& options, const CalendarYears& years) {
     return QStringLiteral(
-               "Uso: orvantel-dia [--datos DIR] [AAAA-MM-DD]\n"
-               "     orvantel-dia [--datos DIR] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
+               "Uso: orvantel-dia [opciones] [AAAA-MM-DD]\n"
+               "     orvantel-dia [opciones] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
                "\n"
-               "Muestra la vista de un día del calendario litúrgico, de 2000 a 2016, con los\n"
+               "Muestra la vista de un día del calendario litúrgico, %1, con los\n"
                "mismos datos y las mismas reglas que la ventana.\n"
                "\n"
                "Sin fecha muestra el día de hoy; con una fecha, ese día. Escribe un campo por\n"
                "línea: su nombre, un tabulador y su valor.\n"
                "Con --desde y --hasta escribe una línea de cabecera con los nombres de los campos\n"
                "y una fila por cada día del intervalo (los dos extremos incluidos), con los\n"
-               "campos separados por tabuladores.\n"
+               "campos separados por tabuladores. Un tabulador, un fin de línea u otro carácter\n"
+               "de control dentro de un campo se escribe como un blanco.\n"
                "\n"
                "Campos, en este orden:\n"
                "  fecha   la fecha, AAAA-MM-DD\n"
@@ -61,145 +159,320 @@ QString helpText() {
                "  semana  la semana del tiempo, con sus blancos\n"
                "  color   el color litúrgico como rojo,verde,azul\n"
                "\n"
-               "Opciones:\n"
-               "  --datos DIR    lee los archivos del calendario de la carpeta DIR. Sin esta\n"
-               "                 opción lee la carpeta de datos de la ventana:\n"
-               "                 %1\n"
-               "                 y, si no existe, la crea con los datos incluidos en el programa.\n"
-               "  --desde FECHA  primer día del intervalo\n"
-               "  --hasta FECHA  último día del intervalo\n"
-               "  --help         muestra esta ayuda\n"
+               "Formatos (--formato):\n"
+               "  tsv     lo descrito arriba\n"
+               "  json    un documento JSON en UTF-8: una lista con un objeto por día, con los\n"
+               "          mismos campos (todos texto) y además color_nombre (blanco, verde, rojo,\n"
+               "          morado, o gris si el día no tiene color litúrgico) y color_rgb, los\n"
+               "          tres números del color\n"
+               "  ics     un calendario iCalendar (RFC 5545) con un evento de día completo por\n"
+               "          día, para importarlo en una aplicación de calendario\n"
                "\n"
-               "Las fechas se escriben AAAA-MM-DD y han de estar entre 2000-01-01 y 2016-12-31.\n"
+               "Opciones:\n"
+               "%2"
+               "\n"
+               "%3\n"
                "\n"
                "Estado de salida:\n"
                "  0  sin errores\n"
-               "  1  error en los datos; el mensaje nombra el archivo\n"
-               "  2  argumentos erróneos o fecha fuera de 2000-2016\n")
-        .arg(QDir::toNativeSeparators(datadir::defaultRuta()));
+               "  1  error en los datos o al escribir la salida; el mensaje nombra el archivo\n"
+               "  2  %4\n")
+        .arg(years.span, optionList(options), years.helpDates, years.helpStatus);
 }
 
-QDate calendarDate(const QString& text, const QString& what) {
+QDate dateArgument(const QString& text, const QString& what) {
     static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!pattern.match(text).hasMatch() || !date.isValid())
         throw UsageError{QStringLiteral("%1 \"%2\" no es una fecha válida: se escribe AAAA-MM-DD.")
                              .arg(what, text)};
-    if (date.year() < 2000 || date.year() > 2016)
-        throw UsageError{
-            QStringLiteral("%1 %2 queda fuera del calendario, que abarca de 2000 a 2016.")
-                .arg(what, text)};
     return date;
 }
 
-// The value that follows option `args[i]`; advances i.
-QString optionValue(const QStringList& args, qsizetype& i) {
-    if (i + 1 >= args.size())
-        throw UsageError{QStringLiteral("Falta el valor de la opción %1.").arg(args.at(i))};
-    return args.at(++i);
+// The file given with --salida: a new file, or a regular file that it replaces. Anything else
+// in its place (a folder, a device, a FIFO) is refused before anything is written, for the
+// file would be replaced by a regular one, or never end.
+void checkOutputFile(const QString& path) {
+    if (path.isEmpty())
+        throw UsageError{QStringLiteral("La opción --salida necesita el nombre de un archivo.")};
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw UsageError{QStringLiteral("\"%1\" no es un archivo normal: --salida escribe un "
+                                        "archivo nuevo o sustituye uno normal.")
+                             .arg(QDir::toNativeSeparators(path))};
 }
 
-template <typename T> void setOnce(std::optional<T>& slot, T value, const QString& option) {
-    if (slot)
-        throw UsageError{QStringLiteral("La opción %1 aparece más de una vez.").arg(option)};
-    slot = std::move(value);
+// What the command was asked to do.
+struct Request {
+    enum class Action { Run, Help, Version } action = Action::Run;
+    std::optional<QString> datos;
+    QDate first;
+    QDate last;
+    bool table = false; // a range: --desde and --hasta
+    bool today = false; // no date given: today
+    dayexport::Format format = dayexport::Format::Tsv;
+    std::optional<QString> salida;
+};
+
+// The value of an option given at most once.
+std::optional<QString> singleValue(const QCommandLineParser& parser,
+                                   const QCommandLineOption& option) {
+    const QStringList values = parser.values(option);
+    if (values.size() > 1)
+        throw UsageError{
+            QStringLiteral("La opción --%1 aparece más de una vez.").arg(option.names().last())};
+    return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
 }
 
-Options parseArguments(const QStringList& args) {
-    Options options;
-    if (args.contains(QStringLiteral("--help"))) {
-        options.help = true;
-        return options;
+Request parseArguments(const QStringList& arguments, const Options& options) {
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
+    parser.addPositionalArgument(QStringLiteral("fecha"), QStringLiteral("el día que se muestra"),
+                                 QStringLiteral("[AAAA-MM-DD]"));
+    const bool parsed = parser.parse(arguments);
+    Request request;
+    if (parser.isSet(options.help)) {
+        request.action = Request::Action::Help;
+        return request;
     }
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--datos")) {
-            setOnce(options.datos, optionValue(args, i), arg);
-        } else if (arg == QLatin1String("--desde")) {
-            setOnce(options.desde,
-                    calendarDate(optionValue(args, i), QStringLiteral("La fecha --desde")), arg);
-        } else if (arg == QLatin1String("--hasta")) {
-            setOnce(options.hasta,
-                    calendarDate(optionValue(args, i), QStringLiteral("La fecha --hasta")), arg);
-        } else if (arg.startsWith(QLatin1Char('-'))) {
-            throw UsageError{QStringLiteral("Opción desconocida: %1.").arg(arg)};
-        } else if (options.fecha) {
+    if (parser.isSet(options.version)) {
+        request.action = Request::Action::Version;
+        return request;
+    }
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            throw UsageError{parser.errorText()}; // Qt's words, Spanish with its translations
+        const QString& name = unknown.first();
+        throw UsageError{
+            QStringLiteral("Opción desconocida: %1%2.")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name)};
+    }
+
+    request.datos = singleValue(parser, options.datos);
+    const std::optional<QString> desde = singleValue(parser, options.desde);
+    const std::optional<QString> hasta = singleValue(parser, options.hasta);
+    const QStringList dates = parser.positionalArguments();
+    if (dates.size() > 1)
+        throw UsageError{QStringLiteral("Sobra el argumento \"%1\": se admite una sola fecha.")
+                             .arg(dates.at(1))};
+    if (const std::optional<QString> formato = singleValue(parser, options.formato)) {
+        const std::optional<dayexport::Format> format = dayexport::formatNamed(*formato);
+        if (!format)
             throw UsageError{
-                QStringLiteral("Sobra el argumento \"%1\": se admite una sola fecha.").arg(arg)};
-        } else {
-            options.fecha = calendarDate(arg, QStringLiteral("La fecha"));
-        }
+                QStringLiteral("El formato \"%1\" no existe: se escribe tsv, json o ics.")
+                    .arg(*formato)};
+        request.format = *format;
     }
-    if (options.desde.has_value() != options.hasta.has_value())
+    request.salida = singleValue(parser, options.salida);
+    if (request.salida)
+        checkOutputFile(*request.salida);
+
+    if (desde.has_value() != hasta.has_value())
         throw UsageError{QStringLiteral("Las opciones --desde y --hasta van juntas.")};
-    if (options.desde && options.fecha)
+    if (desde && !dates.isEmpty())
         throw UsageError{
             QStringLiteral("Indique una fecha o un intervalo --desde/--hasta, no ambos.")};
-    if (options.desde && *options.desde > *options.hasta)
-        throw UsageError{QStringLiteral("La fecha --desde es posterior a la fecha --hasta.")};
-    return options;
+    if (desde) {
+        request.table = true;
+        request.first = dateArgument(*desde, QStringLiteral("La fecha --desde"));
+        request.last = dateArgument(*hasta, QStringLiteral("La fecha --hasta"));
+        if (request.first > request.last)
+            throw UsageError{QStringLiteral("La fecha --desde es posterior a la fecha --hasta.")};
+    } else if (!dates.isEmpty()) {
+        request.first = dateArgument(dates.first(), QStringLiteral("La fecha"));
+        request.last = request.first;
+    } else {
+        request.first = request.last = QDate::currentDate();
+        request.today = true;
+    }
+    return request;
+}
+
+// Throws UsageError when a date of the request falls outside the years.
+void checkYears(const Request& request, const CalendarYears& years) {
+    if (request.today) {
+        years.checkToday(request.first);
+    } else if (request.table) {
+        years.check(request.first, QStringLiteral("La fecha --desde"));
+        years.check(request.last, QStringLiteral("La fecha --hasta"));
+    } else {
+        years.check(request.first, QStringLiteral("La fecha"));
+    }
+}
+
+// The years the data in `ruta` covers; when it covers none or cannot be read, the years a date
+// can name, and the day view then names the fault.
+CalendarYears yearsOf(const calendar::CalendarSource& source) {
+    std::optional<calendar::YearRange> covered;
+    try {
+        covered = calendar::coveredYears(source);
+    } catch (const DataFault&) {
+    }
+    return covered ? calendarYears(covered->first, covered->last)
+                   : calendarYears(calendar::kFirstYear, calendar::kLastYear);
+}
+
+// The folder given with --datos, with a separator at its end; UsageError when it is no folder.
+QString dataFolder(const QString& dir) {
+    if (dir.isEmpty())
+        throw UsageError{QStringLiteral("La opción --datos necesita una carpeta, y se le ha dado "
+                                        "un texto vacío.")};
+    const QFileInfo info(dir);
+    const QString shown = QDir::toNativeSeparators(dir);
+    if (!info.exists())
+        throw UsageError{QStringLiteral("La carpeta de datos \"%1\" no existe.").arg(shown)};
+    if (!info.isDir())
+        throw UsageError{QStringLiteral("\"%1\" no es una carpeta: --datos necesita la carpeta de "
+                                        "los archivos del calendario.")
+                             .arg(shown)};
+    return datadir::withSeparator(dir);
+}
+
+// Where the document goes: the standard output, or a file that is written whole or not at all
+// (QSaveFile). Every write is checked; after a failure nothing more is written.
+class Output {
+public:
+    explicit Output(const std::optional<QString>& salida) {
+        if (salida) {
+            path_ = *salida;
+            auto file = std::make_unique<QSaveFile>(path_);
+            ok_ = file->open(QIODevice::WriteOnly);
+            device_ = std::move(file);
+        } else {
+            auto out = std::make_unique<QFile>();
+            ok_ = out->open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+            device_ = std::move(out);
+        }
+    }
+
+    bool ok() const { return ok_; }
+
+    void write(const QByteArray& bytes) {
+        if (ok_)
+            ok_ = device_->write(bytes) == bytes.size();
+    }
+
+    // Ends the document: the file takes its place, the standard output is flushed.
+    bool finish() {
+        if (auto* file = qobject_cast<QSaveFile*>(device_.get()))
+            return ok_ = ok_ && file->commit();
+        auto* out = static_cast<QFile*>(device_.get());
+        return ok_ = ok_ && out->flush() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    }
+
+    // Leaves off after a fault in the data: the file is not written, the standard output keeps
+    // what was written until then.
+    void abandon() {
+        if (auto* file = qobject_cast<QSaveFile*>(device_.get()))
+            file->cancelWriting();
+        else
+            finish();
+    }
+
+    QString failure() const {
+        if (path_.isEmpty())
+            return QStringLiteral("No se pudo escribir la salida estándar: lo escrito está "
+                                  "incompleto.");
+        const QFileInfo info(path_);
+        QString detail;
+        if (!info.absoluteDir().exists())
+            detail = QStringLiteral("No existe la carpeta \"%1\".")
+                         .arg(QDir::toNativeSeparators(info.absolutePath()));
+        else
+            detail = QStringLiteral("Compruebe el permiso de escritura y el espacio libre; el "
+                                    "archivo no se ha escrito.");
+        return DataFault(DataFault::Kind::WriteFailed, path_, detail).message();
+    }
+
+private:
+    QString path_;
+    std::unique_ptr<QIODevice> device_;
+    bool ok_ = false;
+};
+
+void writeMessage(const QString& text) {
+    const QByteArray bytes = QStringLiteral("orvantel-dia: %1\n").arg(text).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+int usageError(const QString& message) {
+    writeMessage(message + QStringLiteral("\nConsulte «orvantel-dia --help»."));
+    return kBadArguments;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    QTranslator qtMessages; // the parser's own messages, when Qt's translations are installed
+    if (qtMessages.load(QStringLiteral("qtbase_es"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtMessages);
 
-    Options options;
+    const Options options;
+    Request request;
+    QString ruta;
     try {
-        options = parseArguments(args);
-        if (options.help) {
-            write(stdout, helpText());
-            return 0;
-        }
-        if (!options.fecha && !options.desde) {
-            const QDate today = QDate::currentDate();
-            if (today.year() < 2000 || today.year() > 2016)
-                throw UsageError{
-                    QStringLiteral("Hoy, %1, queda fuera del calendario, que abarca de 2000 a "
-                                   "2016. Indique una fecha.")
-                        .arg(today.toString(QStringLiteral("yyyy-MM-dd")))};
-            options.fecha = today;
-        }
+        request = parseArguments(QCoreApplication::arguments(), options);
+        if (request.datos)
+            ruta = dataFolder(*request.datos);
     } catch (const UsageError& error) {
-        write(stderr, QStringLiteral("orvantel-dia: %1\nConsulte «orvantel-dia --help».\n")
-                          .arg(error.message));
-        return kBadArguments;
+        return usageError(error.message);
     }
 
-    QString ruta;
-    if (options.datos) {
-        ruta = datadir::withSeparator(*options.datos);
-    } else {
+    if (request.action != Request::Action::Run) {
+        Output out(std::nullopt);
+        out.write(request.action == Request::Action::Help
+                      ? helpText(options, yearsOf(calendar::DiskSource(
+                                              ruta.isEmpty() ? datadir::defaultRuta() : ruta)))
+                            .toUtf8()
+                      : QByteArray("orvantel-dia ") + kVersion + '\n');
+        if (out.finish())
+            return 0;
+        writeMessage(out.failure());
+        return kDataFault;
+    }
+
+    if (!request.datos) {
         ruta = datadir::defaultRuta();
         const QString installFault = datadir::installIfMissing(ruta);
         if (!installFault.isEmpty()) {
-            write(stderr, QStringLiteral("orvantel-dia: %1\n").arg(installFault));
+            writeMessage(installFault);
             return kDataFault;
         }
     }
 
-    const QDate first = options.desde.value_or(*options.fecha);
-    const QDate last = options.hasta.value_or(*options.fecha);
-    const calendar::DiskSource source(ruta);
-    dayview::DayValue shown;
-    QDate date = first;
+#ifdef Q_OS_WIN
+    if (request.format == dayexport::Format::Ics && !request.salida) // its CR LF as they are
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const calendar::MemorySource source(ruta);
     try {
-        if (options.desde)
-            write(stdout, dayreport::headerLine() + QLatin1Char('\n'));
-        for (; date <= last; date = date.addDays(1)) {
+        checkYears(request, yearsOf(source));
+    } catch (const UsageError& error) {
+        return usageError(error.message);
+    }
+    Output out(request.salida);
+    dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
+    dayview::DayValue shown;
+    QDate date = request.first;
+    try {
+        out.write(document.begin());
+        for (; date <= request.last && out.ok(); date = date.addDays(1)) {
             dayview::DayValue next;
             dayview::runDay(date, source, shown, next);
             shown = next;
-            write(stdout, options.desde ? dayreport::rowLine(shown) + QLatin1Char('\n')
-                                        : dayreport::fieldListing(shown));
+            out.write(document.day(shown));
         }
+        out.write(document.end());
     } catch (const DataFault& fault) {
-        std::fflush(stdout);
-        write(stderr, QStringLiteral("orvantel-dia: %1: %2\n")
-                          .arg(date.toString(QStringLiteral("yyyy-MM-dd")), fault.message()));
+        out.abandon();
+        writeMessage(QStringLiteral("%1: %2").arg(date.toString(Qt::ISODate), fault.message()));
+        return kDataFault;
+    }
+    if (!out.finish()) {
+        writeMessage(out.failure());
         return kDataFault;
     }
     return 0;

@@ -20,12 +20,13 @@ QStringList fieldValues(const dayview::DayValue& day);
 
 QString colourText(const Rgb& colour);
 
-// The header line and one row, tab-separated; a tab or line break inside a caption becomes a
-// blank so that every row keeps its ten columns. No line end.
+// The header line and one row, tab-separated; a tab, line break or other control character
+// inside a caption becomes a blank, so that every row keeps its ten columns. No line end.
 QString headerLine();
 QString rowLine(const dayview::DayValue& day);
 
-// One line per field: its name, a tab and its value; each line ended by "\n".
+// One line per field: its name, a tab and its value (blanks for control characters, as in a
+// row); each line ended by "\n".
 QString fieldListing(const dayview::DayValue& day);
 
 } // namespace dayreport

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -130,13 +131,19 @@ bool hasLoneCr(QByteArrayView bytes) {
     return false;
 }
 
-[[noreturn]] void lineTooLong(const QString& path, QByteArrayView line, int number) {
+DataFault lineTooLong(const QString& path, QByteArrayView line, int number) {
     if (hasLoneCr(line))
-        throw DataFault(DataFault::Kind::CrLineEnds, path);
-    throw DataFault(
+        return DataFault(DataFault::Kind::CrLineEnds, path);
+    return DataFault(
         DataFault::Kind::LineTooLong, path,
         QStringLiteral("La línea %1 pasa de %2 caracteres.").arg(number).arg(kMaxLineLength));
 }
+
+// Where a read stopped at a faulty line instead of throwing: the fault and the line's number.
+struct LineFault {
+    std::optional<DataFault> fault;
+    int line = 0;
+};
 
 // Reads the open file block by block into `bytes`, never past `maxBytes`, calling
 // `afterBlock(start of the new bytes)` after each block; it returns true to stop reading.
@@ -163,19 +170,28 @@ void readBlocks(QFile& file, const QString& path, qint64 maxBytes, QByteArray& b
 // up to the line end of line `maxLines` (or the whole file when it has fewer lines), so that a
 // reader that needs the first lines does not read or decode the rest. Every line read is
 // checked against the longest line a data file may hold, and the whole against the largest
-// file, so that the read always ends.
-QByteArray readDataBytes(const QString& path, int maxLines = -1) {
+// file, so that the read always ends. A faulty line is thrown; with `stopAt` it is kept there
+// instead, and the bytes end where that line starts.
+QByteArray readDataBytes(const QString& path, int maxLines = -1, LineFault* stopAt = nullptr) {
     QFile file;
     openRegular(file, path, kMaxFileBytes);
     QByteArray bytes;
     int lineEnds = 0;
     qsizetype lineStart = 0;
+    const auto faultyLine = [&](DataFault fault) {
+        if (!stopAt)
+            throw fault;
+        stopAt->fault = std::move(fault);
+        stopAt->line = lineEnds + 1;
+        bytes.truncate(lineStart);
+        return true;
+    };
     readBlocks(file, path, kMaxFileBytes, bytes, [&](qsizetype start) {
         for (qsizetype i = bytes.indexOf('\n', start); i >= 0; i = bytes.indexOf('\n', i + 1)) {
             const qsizetype length = i - lineStart - (i > lineStart && bytes.at(i - 1) == '\r');
             if (length > kMaxLineLength)
-                lineTooLong(path, QByteArrayView(bytes).sliced(lineStart, i - lineStart),
-                            lineEnds + 1);
+                return faultyLine(lineTooLong(
+                    path, QByteArrayView(bytes).sliced(lineStart, i - lineStart), lineEnds + 1));
             lineStart = i + 1;
             if (++lineEnds >= maxLines && maxLines >= 0) {
                 bytes.truncate(i + 1);
@@ -184,14 +200,17 @@ QByteArray readDataBytes(const QString& path, int maxLines = -1) {
         }
         // The line not yet ended, less a CR whose LF may come in the next block.
         if (bytes.size() - lineStart > kMaxLineLength + 1)
-            lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
+            return faultyLine(
+                lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1));
         return false;
     });
+    if (stopAt && stopAt->fault)
+        return bytes;
     const qsizetype lastLine = bytes.size() - lineStart - (bytes.endsWith('\r') ? 1 : 0);
     if (lineStart < bytes.size() && lastLine > kMaxLineLength)
-        lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1);
-    if (lineEnds == 0 && hasLoneCr(bytes))
-        throw DataFault(DataFault::Kind::CrLineEnds, path);
+        faultyLine(lineTooLong(path, QByteArrayView(bytes).sliced(lineStart), lineEnds + 1));
+    else if (lineEnds == 0 && hasLoneCr(bytes))
+        faultyLine(DataFault(DataFault::Kind::CrLineEnds, path));
     return bytes;
 }
 
@@ -262,13 +281,69 @@ QString readLine(const QString& path, int line) {
     return lines.isEmpty() ? QString() : lines.last();
 }
 
+LoadedFile::LoadedFile(const QString& path) : path_(path) {
+    try {
+        LineFault stop;
+        const QByteArray bytes = readDataBytes(path, -1, &stop);
+        lines_ = splitLines(decode(bytes));
+        if (stop.fault) {
+            fault_ = std::move(stop.fault);
+            faultLine_ = stop.line;
+        } else {
+            pastEnd_ = hasLoneCr(bytes) ? DataFault::Kind::CrLineEnds : DataFault::Kind::PastEnd;
+        }
+    } catch (const DataFault& fault) {
+        fault_ = fault;
+        faultLine_ = 0;
+    }
+    for (qsizetype i = lines_.size(); i > 0; --i)
+        firstLineOf_.insert(lines_.at(i - 1), int(i));
+    prefixes_.resize(lines_.size() + 1);
+}
+
+void LoadedFile::reach(int count) const {
+    // readLines always reads the first line, even for no lines.
+    if (fault_ && qMax(count, 1) >= faultLine_)
+        throw *fault_;
+    if (count > lines_.size())
+        throw DataFault(pastEnd_, path_);
+}
+
+QStringList LoadedFile::lines(int count) const {
+    reach(count);
+    if (count <= 0)
+        return {};
+    QStringList& prefix = prefixes_[count];
+    if (prefix.isEmpty())
+        prefix = lines_.first(count);
+    return prefix;
+}
+
+QString LoadedFile::line(int number) const {
+    reach(number);
+    return number > 0 ? lines_.at(number - 1) : QString();
+}
+
+bool LoadedFile::holds(int count, const QString& text) const {
+    reach(count);
+    const auto first = firstLineOf_.constFind(text);
+    return first != firstLineOf_.constEnd() && *first <= count;
+}
+
 QString field(const QString& line, int column, int count) {
     if (column < 1 || column > line.size())
         return {};
     return line.mid(column - 1, count);
 }
 
-int numberValue(const QString& text) {
+QStringView fieldView(QStringView line, int column, int count) {
+    if (column < 1 || column > line.size())
+        return {};
+    const qsizetype rest = line.size() - (column - 1);
+    return line.sliced(column - 1, count < 0 || count > rest ? rest : count);
+}
+
+int numberValue(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == QLatin1Char(' '))
         ++i;

@@ -5,8 +5,14 @@
 // Every read ends: only regular files are opened (never a folder, FIFO, device or socket), and
 // a file larger or a line longer than any real data file holds is a fault, not a longer read.
 
+#include "platform/data_fault.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+#include <vector>
 
 namespace textfile {
 
@@ -26,6 +32,34 @@ QString readLine(const QString& path, int line);
 // Every line of the file. Throws as readLines, PastEnd excepted.
 QStringList readAllLines(const QString& path);
 
+// A data file read once and whole, for a reader that serves its first lines many times:
+// lines(count) gives what readLines(path, count) would give at that moment, and throws the same
+// fault. A file that breaks part-way keeps the lines before its faulty line, and its fault is
+// thrown only for a count that reaches that line, as readLines reads no further than it needs.
+// Constructing it reads the file and never throws.
+class LoadedFile {
+public:
+    explicit LoadedFile(const QString& path);
+    QStringList lines(int count) const;
+    // Line `number` (from 1): what readLine(path, number) gives, with the same faults.
+    QString line(int number) const;
+    // Whether one of lines 1 .. count is `text`; faults as lines(count).
+    bool holds(int count, const QString& text) const;
+
+private:
+    // Throws what readLines(path, count) throws.
+    void reach(int count) const;
+
+    QString path_;
+    QStringList lines_;              // every line, or those before the faulty line
+    std::optional<DataFault> fault_; // the faulty line's fault, or the whole file's
+    int faultLine_ = 0;              // the faulty line (from 1); 0 when the whole file fails
+    DataFault::Kind pastEnd_ = DataFault::Kind::PastEnd; // for a count past the last line
+    QHash<QString, int> firstLineOf_;                    // each text's first line (from 1)
+    // lines(count) as given before, shared by the calls that ask for the same count.
+    mutable std::vector<QStringList> prefixes_;
+};
+
 // Every byte of a regular file of at most `maxBytes`, with no limit on its lines. Throws
 // DataFault: NotFound, NotRegular, Unreadable, TooLarge.
 QByteArray readFileBytes(const QString& path, qint64 maxBytes = kMaxFileBytes);
@@ -41,10 +75,12 @@ bool encodable(const QString& text);
 // The characters `count` from column `column` (counted from 1); past the end of a short line
 // the result is shorter, or the empty text.
 QString field(const QString& line, int column, int count = 1);
+// The same characters as a view of `line`, for a reader that only compares them.
+QStringView fieldView(QStringView line, int column, int count = 1);
 
 // A text read as a number: leading blanks skipped, reading stops at the first character that
 // cannot continue a number, no digits give 0.
-int numberValue(const QString& text);
+int numberValue(QStringView text);
 
 // A number as text with one leading blank when it is not negative (" 10", "-3").
 QString blankNumber(int value);

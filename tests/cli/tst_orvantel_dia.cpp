@@ -4,8 +4,15 @@
 #include "support/data_fixture.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -15,11 +22,19 @@ struct Outcome {
     QString err;
 };
 
-// Runs orvantel-dia; the token DATOS in `args` stands for the data folder.
-Outcome runDia(const QStringList& args, const QString& datos = {}) {
+// Runs orvantel-dia; the token DATOS in `args` stands for the data folder. With `stdoutFile`
+// the standard output goes to that file, or is closed for "CLOSED".
+Outcome runDia(const QStringList& args, const QString& datos = {}, const QString& stdoutFile = {}) {
     QStringList real = args;
     real.replaceInStrings(QStringLiteral("DATOS"), datos);
     QProcess process;
+    if (stdoutFile == QLatin1String("CLOSED")) {
+#ifdef Q_OS_UNIX
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+#endif
+    } else if (!stdoutFile.isEmpty()) {
+        process.setStandardOutputFile(stdoutFile);
+    }
     process.start(QStringLiteral(ORVANTEL_DIA), real);
     if (!process.waitForFinished(60000))
         return {};
@@ -31,6 +46,15 @@ Outcome runDia(const QStringList& args, const QString& datos = {}) {
 const QString header =
     QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor");
 
+// Holy Week 2009 with Holy Monday's line full of what may break a row or a text value: a tab,
+// a control character, commas, semicolons and letters outside ASCII.
+const QString oddLine = QStringLiteral("Lunes\tSanto,\x01 ñandú; «pingüino», ¿sí?");
+QStringList holyWeek(DataFixture& data, const QString& format) {
+    data.setDayLine(4, 6, oddLine);
+    return {"--datos", data.ruta(),  "--desde",   "2009-04-04",
+            "--hasta", "2009-04-13", "--formato", format};
+}
+
 } // namespace
 
 class TestOrvantelDia : public QObject {
@@ -41,6 +65,11 @@ private Q_SLOTS:
     void badArgumentsExitWith2_data();
     void badArgumentsExitWith2();
     void helpDescribesTheCommand();
+    void versionComesFromTheBuild();
+
+    // Writing.
+    void failedWriteExitsWith1_data();
+    void failedWriteExitsWith1();
 
     // Faults in the data.
     void dataFaultExitsWith1NamingTheFile_data();
@@ -51,6 +80,9 @@ private Q_SLOTS:
     void rangePrintsHeaderAndOneRowPerDay();
     void oneDayPrintsOneFieldPerLine();
     void everyDayOfTheCalendar();
+    void controlCharactersStayInTheirCell();
+    void eachFormatToStandardOutputAndFile_data();
+    void eachFormatToStandardOutputAndFile();
 };
 
 void TestOrvantelDia::badArgumentsExitWith2_data() {
@@ -77,6 +109,16 @@ void TestOrvantelDia::badArgumentsExitWith2_data() {
         << QStringList{d, "DATOS", "2009-01-01", "--desde", "2009-01-01", "--hasta", "2009-01-02"}
         << "no ambos";
     QTest::newRow("--datos without a value") << QStringList{"2009-01-01", d} << "--datos";
+    QTest::newRow("--datos empty") << QStringList{d, "", "2009-01-01"} << "--datos";
+    QTest::newRow("data folder missing") << QStringList{d, "DATOS/nada", "2009-01-01"} << "nada";
+    QTest::newRow("a file as data folder")
+        << QStringList{d, "DATOS/cal.txt", "2009-01-01"} << "no es una carpeta";
+    QTest::newRow("unknown format") << QStringList{d, "DATOS", "--formato", "xml"} << "xml";
+    QTest::newRow("--formato twice")
+        << QStringList{d, "DATOS", "--formato", "json", "--formato", "ics"} << "--formato";
+    QTest::newRow("--salida empty") << QStringList{d, "DATOS", "--salida", ""} << "--salida";
+    QTest::newRow("--salida a folder")
+        << QStringList{d, "DATOS", "2009-01-01", "--salida", "DATOS"} << "no es un archivo normal";
 }
 
 void TestOrvantelDia::badArgumentsExitWith2() {
@@ -93,9 +135,53 @@ void TestOrvantelDia::badArgumentsExitWith2() {
 void TestOrvantelDia::helpDescribesTheCommand() {
     const Outcome outcome = runDia({QStringLiteral("--help")});
     QCOMPARE(outcome.exitCode, 0);
-    for (const char* part :
-         {"--desde", "--hasta", "--datos", "AAAA-MM-DD", "semana", "color", "Estado de salida"})
+    for (const char* part : {"--desde", "--hasta", "--datos", "--formato", "--salida", "--version",
+                             "AAAA-MM-DD", "semana", "color", "json", "ics", "Estado de salida"})
         QVERIFY2(outcome.out.contains(QLatin1String(part)), part);
+}
+
+void TestOrvantelDia::versionComesFromTheBuild() {
+    const Outcome outcome = runDia({QStringLiteral("--version")});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QStringLiteral("orvantel-dia " ORVANTEL_VERSION "\n"));
+}
+
+void TestOrvantelDia::failedWriteExitsWith1_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("stdoutFile");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("says");
+
+    const QStringList range = {"--datos",    "DATOS",   "--desde",
+                               "2009-05-30", "--hasta", "2009-06-02"};
+    QTest::newRow("standard output on a full disk")
+        << range << "/dev/full" << QString() << "salida estándar";
+#ifdef Q_OS_UNIX
+    QTest::newRow("standard output closed") << range << "CLOSED" << QString() << "salida estándar";
+#endif
+    QTest::newRow("file in a missing folder")
+        << range + QStringList{"--salida", "DATOS/nada/dias.tsv"} << QString() << QString()
+        << "nada";
+    QTest::newRow("a data fault leaves the file as it was")
+        << range + QStringList{"--salida", "DATOS/dias.tsv"} << QString() << "06.txt"
+        << "06.txt";
+}
+
+void TestOrvantelDia::failedWriteExitsWith1() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, stdoutFile);
+    QFETCH(QString, removed);
+    QFETCH(QString, says);
+    DataFixture data;
+    const QString before = QStringLiteral("antes\n");
+    writeRaw(data.path(QStringLiteral("dias.tsv")), before.toUtf8());
+    if (!removed.isEmpty())
+        data.removeFile(removed);
+    const Outcome outcome = runDia(args, data.ruta(), stdoutFile);
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.err.contains(says), qPrintable(outcome.err));
+    QCOMPARE(data.lines(QStringLiteral("dias.tsv")).join('\n'), QStringLiteral("antes\n"));
+    QVERIFY(!QFile::exists(data.path(QStringLiteral("nada"))));
 }
 
 void TestOrvantelDia::dataFaultExitsWith1NamingTheFile_data() {
@@ -210,6 +296,61 @@ void TestOrvantelDia::everyDayOfTheCalendar() {
     const QStringList lines = outcome.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 6210 + 1);
     QVERIFY(lines.last().startsWith(QStringLiteral("2016-12-31\t")));
+}
+
+void TestOrvantelDia::controlCharactersStayInTheirCell() {
+    DataFixture data;
+    const QStringList args = holyWeek(data, QStringLiteral("tsv"));
+    const Outcome named = runDia(args);
+    QCOMPARE(named.exitCode, 0);
+    QCOMPARE(runDia(args.first(6)).out, named.out); // tsv is the default
+    const QStringList lines = named.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 10);
+    for (const QString& line : lines)
+        QCOMPARE(line.count('\t'), 9);
+    QVERIFY(lines.contains(QStringLiteral("2009-04-06\tLunes\tAbril\t2009\tLunes Santo,  ñandú; "
+                                          "«pingüino», ¿sí?\tNo hay\tCiclo B\tSema. Santa\t\t"
+                                          "250,0,250")));
+}
+
+void TestOrvantelDia::eachFormatToStandardOutputAndFile_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("palmSunday"); // how the celebration of Palm Sunday shows
+    QTest::addColumn<QString>("holyMonday"); // how the odd line of Holy Monday shows
+    QTest::newRow("tsv") << "tsv"
+                         << "\tDomingo de Ramos\t"
+                         << "\tLunes Santo,  ñandú; «pingüino», ¿sí?\t";
+    QTest::newRow("json") << "json"
+                          << "\"movil\":\"Domingo de Ramos\""
+                          << "\"linea\":\"Lunes\\tSanto,\\u0001 ñandú; «pingüino», ¿sí?\"";
+    QTest::newRow("ics") << "ics"
+                         << "\r\nSUMMARY:Domingo de Ramos\r\n"
+                         << "\r\nSUMMARY:Lunes Santo\\,  ñandú\\; «pingüino»\\, ¿sí?\r\n";
+}
+
+void TestOrvantelDia::eachFormatToStandardOutputAndFile() {
+    QFETCH(QString, format);
+    QFETCH(QString, palmSunday);
+    QFETCH(QString, holyMonday);
+    DataFixture data;
+    const QStringList args = holyWeek(data, format);
+    const Outcome outcome = runDia(args);
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.out.contains(palmSunday), qPrintable(outcome.out));
+    QVERIFY2(outcome.out.contains(holyMonday), qPrintable(outcome.out));
+    if (format == QLatin1String("json"))
+        QCOMPARE(QJsonDocument::fromJson(outcome.out.toUtf8()).array().size(), 10);
+    if (format == QLatin1String("ics"))
+        QCOMPARE(outcome.out.count('\n'), outcome.out.count(QStringLiteral("\r\n")));
+
+    // The same document in a file, but for the time stamps of the events.
+    const QString file = data.path(QStringLiteral("semana"));
+    QCOMPARE(runDia(args + QStringList{"--salida", file}).out, QString());
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    static const QRegularExpression stamp(QStringLiteral("DTSTAMP:\\d{8}T\\d{6}Z"));
+    QCOMPARE(QString::fromUtf8(written.readAll()).replace(stamp, "DTSTAMP"),
+             QString(outcome.out).replace(stamp, "DTSTAMP"));
 }
 
 QTEST_GUILESS_MAIN(TestOrvantelDia)

@@ -228,6 +228,10 @@ void TstTextFile::fieldPastTheEndIsEmpty() {
     QCOMPARE(textfile::field(QStringLiteral("abc"), 3, 5), QStringLiteral("c"));
     QCOMPARE(textfile::field(QStringLiteral("abc"), 4), QString());
     QCOMPARE(textfile::field(QString(), 1), QString());
+    QCOMPARE(textfile::fieldView(u"09-12-abr", 4, 6), u"12-abr");
+    QCOMPARE(textfile::fieldView(u"abc", 3, 5), u"c");
+    QCOMPARE(textfile::fieldView(u"abc", 4), QStringView());
+    QCOMPARE(textfile::fieldView(u"abc", 0), QStringView());
 }
 
 void TstTextFile::numberValue_data() {
