@@ -5,6 +5,7 @@
 // file), 2 bad arguments.
 
 #include "calendar_data/calendar_files.h"
+#include "datacheck/data_check.h"
 #include "dayview/day_export.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
@@ -108,8 +109,13 @@ struct Options {
                        "el archivo se escribe entero o no se toca"),
         QStringLiteral("ARCHIVO")};
 
+    QCommandLineOption comprobar{
+        QStringLiteral("comprobar"),
+        QStringLiteral("comprueba los archivos del calendario de la carpeta de datos y\n"
+                       "escribe cada problema en una línea: archivo:línea: problema")};
+
     QList<QCommandLineOption> all() const {
-        return {datos, desde, hasta, formato, salida, version, help};
+        return {datos, desde, hasta, formato, salida, comprobar, version, help};
     }
 };
 
@@ -136,6 +142,7 @@ QString helpText(const Options& options, const CalendarYears& years) {
     return QStringLiteral(
                "Uso: orvantel-dia [opciones] [AAAA-MM-DD]\n"
                "     orvantel-dia [opciones] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
+               "     orvantel-dia [--datos DIR] --comprobar\n"
                "\n"
                "Muestra la vista de un día del calendario litúrgico, %1, con los\n"
                "mismos datos y las mismas reglas que la ventana.\n"
@@ -175,7 +182,8 @@ QString helpText(const Options& options, const CalendarYears& years) {
                "\n"
                "Estado de salida:\n"
                "  0  sin errores\n"
-               "  1  error en los datos o al escribir la salida; el mensaje nombra el archivo\n"
+               "  1  error en los datos o al escribir la salida; el mensaje nombra el archivo;\n"
+               "     con --comprobar, los archivos tienen problemas\n"
                "  2  %4\n")
         .arg(years.span, optionList(options), years.helpDates, years.helpStatus);
 }
@@ -204,7 +212,7 @@ void checkOutputFile(const QString& path) {
 
 // What the command was asked to do.
 struct Request {
-    enum class Action { Run, Help, Version } action = Action::Run;
+    enum class Action { Run, Check, Help, Version } action = Action::Run;
     std::optional<QString> datos;
     QDate first;
     QDate last;
@@ -237,6 +245,11 @@ Request parseArguments(const QStringList& arguments, const Options& options) {
     }
     if (parser.isSet(options.version)) {
         request.action = Request::Action::Version;
+        return request;
+    }
+    if (parsed && parser.isSet(options.comprobar)) {
+        request.action = Request::Action::Check;
+        request.datos = singleValue(parser, options.datos);
         return request;
     }
     if (!parsed) {
@@ -401,6 +414,19 @@ int usageError(const QString& message) {
     return kBadArguments;
 }
 
+// --comprobar: every problem of the calendar files, one a line; 0 when there is none.
+int checkData(const QString& ruta) {
+    const QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
+    Output out(std::nullopt);
+    for (const datacheck::Problem& problem : problems)
+        out.write((datacheck::problemLine(problem) + QLatin1Char('\n')).toUtf8());
+    if (!out.finish()) {
+        writeMessage(out.failure());
+        return kDataFault;
+    }
+    return problems.isEmpty() ? 0 : kDataFault;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -421,6 +447,8 @@ int main(int argc, char* argv[]) {
         return usageError(error.message);
     }
 
+    if (request.action == Request::Action::Check)
+        return checkData(ruta.isEmpty() ? datadir::defaultRuta() : ruta);
     if (request.action != Request::Action::Run) {
         Output out(std::nullopt);
         out.write(request.action == Request::Action::Help

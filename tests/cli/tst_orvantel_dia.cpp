@@ -4,6 +4,8 @@
 #include "support/data_fixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -74,6 +76,10 @@ private Q_SLOTS:
     // Faults in the data.
     void dataFaultExitsWith1NamingTheFile_data();
     void dataFaultExitsWith1NamingTheFile();
+    void specialFileIsAFaultAtOnce_data();
+    void specialFileIsAFaultAtOnce();
+    void checkListsTheProblems_data();
+    void checkListsTheProblems();
 
     // What it prints.
     void rangePrintsHeaderAndOneRowPerDay_data();
@@ -216,6 +222,50 @@ void TestOrvantelDia::dataFaultExitsWith1NamingTheFile() {
     QVERIFY2(outcome.err.contains(faultyDay), qPrintable(outcome.err));
     QCOMPARE(outcome.out.split('\n', Qt::SkipEmptyParts).size(),
              rowsBefore > 0 ? rowsBefore + 1 : 0);
+}
+
+void TestOrvantelDia::specialFileIsAFaultAtOnce_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to an endless device") << "zero";
+}
+
+void TestOrvantelDia::specialFileIsAFaultAtOnce() {
+    QFETCH(QString, kind);
+    DataFixture data;
+    const QString c5 = data.path("c5.txt");
+    data.removeFile("c5.txt");
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(QProcess::execute("mkfifo", {c5}), 0);
+    else
+        QVERIFY(QFile::link("/dev/zero", c5));
+    QElapsedTimer timer;
+    timer.start();
+    const Outcome outcome = runDia({"--datos", "DATOS", "2009-04-12"}, data.ruta());
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.err.contains("c5.txt"), qPrintable(outcome.err));
+}
+
+void TestOrvantelDia::checkListsTheProblems_data() {
+    QTest::addColumn<QString>("c5Line11"); // Easter 2009; empty: as it is
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("sound") << QString() << 0 << QString();
+    QTest::newRow("a date of another year") << "99-12-abr" << 1 << "c5.txt:11: ";
+}
+
+void TestOrvantelDia::checkListsTheProblems() {
+    QFETCH(QString, c5Line11);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    DataFixture data;
+    if (!c5Line11.isEmpty())
+        data.setMovableLine(5, 11, c5Line11);
+    const Outcome outcome = runDia({"--datos", "DATOS", "--comprobar"}, data.ruta());
+    QCOMPARE(outcome.exitCode, exitCode);
+    QCOMPARE(outcome.out.left(out.size()), out);
+    QCOMPARE(outcome.out.isEmpty(), out.isEmpty());
 }
 
 void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay_data() {
