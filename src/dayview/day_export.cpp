@@ -119,17 +119,9 @@ std::optional<Format> formatNamed(const QString& name) {
 }
 
 QString colourName(const Rgb& colour) {
-    if (colour == liturgy::kWhite)
-        return QStringLiteral("blanco");
-    if (colour == liturgy::kGreen)
-        return QStringLiteral("verde");
-    if (colour == liturgy::kRed)
-        return QStringLiteral("rojo");
-    if (colour == liturgy::kPurple)
-        return QStringLiteral("morado");
     if (colour == liturgy::LiturgicalFields().colour)
         return QStringLiteral("gris");
-    return {};
+    return liturgy::colourName(colour);
 }
 
 QJsonObject jsonDay(const dayview::DayValue& day) {
