@@ -15,7 +15,7 @@ namespace {
 
 // Every line of "cal.txt"; a file shorter than its 31 day lines and heading is a fault.
 const QStringList calLines(const CalendarSource& data) {
-    const QString path = calFile(data.ruta());
+    const QString& path = data.calPath();
     const QStringList lines = data.readAllLines(path);
     if (lines.size() < kCalLines)
         throw DataFault(DataFault::Kind::PastEnd, path);
@@ -111,7 +111,7 @@ std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia
 }
 
 QString dayLine(const CalendarSource& data, int month, int day) {
-    return data.readLine(monthFile(data.ruta(), month), day);
+    return data.readLine(data.monthPath(month), day);
 }
 
 QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
@@ -127,14 +127,14 @@ QDate dayMonthDate(const QString& dateLine, int year, const QString& path) {
 }
 
 QDate movableDate(const CalendarSource& data, int number, int nAnio, int year) {
-    const QString path = movableFile(data.ruta(), number);
+    const QString& path = data.movablePath(number);
     return dayMonthDate(data.readLine(path, nAnio + 2), year, path);
 }
 
 MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio) {
     MovableOfDay found;
     for (int n = 1;; ++n) {
-        const QString path = movableFile(data.ruta(), n);
+        const QString& path = data.movablePath(n);
         if (n > kMovableFiles && !data.exists(path))
             break;
         bool holds = false;
@@ -159,7 +159,7 @@ std::optional<YearRange> coveredYears(const CalendarSource& data) {
     // line count less one.
     int heldBelow = kLastYear - kFirstYear + 1;
     for (int n = 1; n <= kMovableFiles; ++n)
-        heldBelow = qMin(heldBelow, int(data.readAllLines(movableFile(data.ruta(), n)).size()) - 1);
+        heldBelow = qMin(heldBelow, int(data.readAllLines(data.movablePath(n)).size()) - 1);
     std::optional<YearRange> range;
     for (const QString& line : calLines(data)) {
         const QString anio = field(line, 41, 2);

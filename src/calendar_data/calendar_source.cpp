@@ -1,10 +1,31 @@
 #include "calendar_data/calendar_source.h"
 
+#include "calendar_data/calendar_files.h"
 #include "platform/text_file.h"
 
 #include <QFileInfo>
 
 namespace calendar {
+
+const QString& CalendarSource::calPath() const {
+    if (calPath_.isEmpty())
+        calPath_ = calFile(ruta_);
+    return calPath_;
+}
+
+const QString& CalendarSource::monthPath(int month) const {
+    auto path = monthPaths_.constFind(month);
+    if (path == monthPaths_.constEnd())
+        path = monthPaths_.insert(month, monthFile(ruta_, month));
+    return *path;
+}
+
+const QString& CalendarSource::movablePath(int number) const {
+    auto path = movablePaths_.constFind(number);
+    if (path == movablePaths_.constEnd())
+        path = movablePaths_.insert(number, movableFile(ruta_, number));
+    return *path;
+}
 
 QString CalendarSource::readLine(const QString& path, int line) const {
     const QStringList lines = readLines(path, line);
@@ -49,7 +70,10 @@ QStringList MemorySource::readAllLines(const QString& path) const {
 }
 
 bool MemorySource::exists(const QString& path) const {
-    return QFileInfo::exists(path);
+    auto known = exists_.constFind(path);
+    if (known == exists_.constEnd())
+        known = exists_.insert(path, QFileInfo::exists(path));
+    return *known;
 }
 
 QStringList MemorySource::readLines(const QString& path, int count) const {

@@ -23,6 +23,11 @@ public:
 
     // The data directory, ending with a separator.
     const QString& ruta() const { return ruta_; }
+    // The paths of "cal.txt", of month file `month` (1..12) and of movable file `number` in the
+    // directory, each made once: a day's run asks for some thirty of them.
+    const QString& calPath() const;
+    const QString& monthPath(int month) const;
+    const QString& movablePath(int number) const;
 
     // Lines 1 .. count of the file at `path` (a file of the data directory), as
     // textfile::readLines gives them, with the same faults.
@@ -38,6 +43,9 @@ public:
 
 private:
     QString ruta_;
+    mutable QString calPath_;
+    mutable QHash<int, QString> monthPaths_;
+    mutable QHash<int, QString> movablePaths_;
 };
 
 // The files on disk, read again at every call.
@@ -64,6 +72,8 @@ public:
 
 private:
     const textfile::LoadedFile& file(const QString& path) const;
+
+    mutable QHash<QString, bool> exists_;
 
     mutable QHash<QString, textfile::LoadedFile> files_;
     // Files read whole ("cal.txt"), each with its lines or its fault.

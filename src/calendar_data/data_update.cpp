@@ -92,9 +92,9 @@ UpdateResult updateInstalledData(const QString& ruta) {
                 continue; // not a readable data file: the day view names it
             }
             const QByteArray current = datadir::embeddedBytes(name);
-            const QByteArray hash = sha256(installed);
-            if (hash == sha256(current))
+            if (installed == current)
                 continue;
+            const QByteArray hash = sha256(installed);
             if (onceShipped(name, hash)) {
                 fault = datadir::installFile(dir, name);
                 if (fault.isEmpty())

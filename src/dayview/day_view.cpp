@@ -23,7 +23,7 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     v.dia = twoDigits(today.day());
     v.anio = twoDigits(today.year() % 100);
     v.nAnio = v.anio.toInt();
-    v.archMes = monthFile(data.ruta(), month);
+    v.archMes = data.monthPath(month);
 
     const bool yearNamed = today.year() >= kFirstYear && today.year() <= kLastYear;
     const QString letraDom = yearNamed ? dominicalDigit(data, v.anio, v.mes) : QString();

@@ -60,11 +60,13 @@ bool ProgramStart::begin() {
     const dataupdate::UpdateResult update = dataupdate::updateInstalledData(ruta_);
     if (!update.fault.isEmpty())
         messages_.append(update.fault);
-    QSettings settings(QSettings::UserScope, QStringLiteral("Orvantel"),
-                       QStringLiteral("Orvantel"));
-    if (const QString edited = dataupdate::editedFilesMessage(update, ruta_, settings);
-        !edited.isEmpty())
-        messages_.append(edited);
+    if (!update.edited.isEmpty()) {
+        QSettings settings(QSettings::UserScope, QStringLiteral("Orvantel"),
+                           QStringLiteral("Orvantel"));
+        if (const QString edited = dataupdate::editedFilesMessage(update, ruta_, settings);
+            !edited.isEmpty())
+            messages_.append(edited);
+    }
     return true;
 }
 

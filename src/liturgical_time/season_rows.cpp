@@ -47,8 +47,7 @@ int sundaysCrossed(const QDate& from, const QDate& to) {
 }
 
 int weekAfterPentecost(const calendar::CalendarSource& data, int nAnio) {
-    const QString line =
-        data.readLine(calendar::movableFile(data.ruta(), kPentecostWeekFile), nAnio + 2);
+    const QString line = data.readLine(data.movablePath(kPentecostWeekFile), nAnio + 2);
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 

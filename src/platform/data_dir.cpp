@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -70,8 +71,14 @@ QString installIfMissing(const QString& ruta) {
 }
 
 QByteArray embeddedBytes(const QString& name) {
-    QFile source(kEmbedded + name);
-    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    // The data is embedded uncompressed, so its bytes are read in place, without a copy.
+    const QResource resource(kEmbedded + name);
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return resource.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   resource.size());
 }
 
 QString installFile(const QString& ruta, const QString& name) {
