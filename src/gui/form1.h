@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 #include <memory>
 
 class Clock;
@@ -171,6 +173,10 @@ private:
     void wireEnding();
     // The notes cannot be written: the user stays, or ends with the text in a recovery copy.
     void offerWayOut(const QString& fault);
+    // The notes cannot be written: asks `question` with the options "Seguir" and `leave`; on
+    // `leave` writes the recovery copy and goes on with `left`, given the copy's path.
+    void offerRecoveryCopy(const QString& fault, const QString& question, const QString& leave,
+                           std::function<void(const QString& copy)> left);
     void tellRecoveredNotes();
     void wireReturnFromForm2();
 

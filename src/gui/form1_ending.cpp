@@ -52,24 +52,30 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form1::offerWayOut(const QString& fault) {
-    prompter_.choose(fault + QStringLiteral("\n\nPuede seguir en el programa con las notas "
-                                            "abiertas, o salir después de guardarlas en una "
-                                            "copia de recuperación."),
-                     {QStringLiteral("Seguir"), QStringLiteral("Salir y guardar una copia")},
-                     [this](int option) {
+void Form1::offerRecoveryCopy(const QString& fault, const QString& question, const QString& leave,
+                              std::function<void(const QString& copy)> left) {
+    prompter_.choose(fault + QStringLiteral("\n\n") + question, {QStringLiteral("Seguir"), leave},
+                     [this, left = std::move(left)](int option) {
                          if (option != 1)
                              return;
                          const QString copy = rescueNotes();
-                         if (copy.isEmpty())
-                             return;
-                         // Closed from the event loop: the choice may be answered while the
-                         // close that asked is still under way.
-                         prompter_.tell(notes::recoveryMessage(copy), [this] {
-                             QMetaObject::invokeMethod(
-                                 this, [this] { close(); }, Qt::QueuedConnection);
-                         });
+                         if (!copy.isEmpty())
+                             left(copy);
                      });
+}
+
+void Form1::offerWayOut(const QString& fault) {
+    offerRecoveryCopy(fault,
+                      QStringLiteral("Puede seguir en el programa con las notas abiertas, o salir "
+                                     "después de guardarlas en una copia de recuperación."),
+                      QStringLiteral("Salir y guardar una copia"), [this](const QString& copy) {
+                          // Closed from the event loop: the choice may be answered while the
+                          // close that asked is still under way.
+                          prompter_.tell(notes::recoveryMessage(copy), [this] {
+                              QMetaObject::invokeMethod(
+                                  this, [this] { close(); }, Qt::QueuedConnection);
+                          });
+                      });
 }
 
 bool Form1::rescueForNextStart() {

@@ -129,18 +129,13 @@ void Form1::Label13_Click() {
         closeNotesPanel();
         return;
     }
-    prompter_.choose(fault + QStringLiteral("\n\nPuede seguir con las notas abiertas, o cerrarlas "
-                                            "después de guardarlas en una copia de recuperación."),
-                     {QStringLiteral("Seguir"), QStringLiteral("Cerrar y guardar una copia")},
-                     [this](int option) {
-                         if (option != 1)
-                             return;
-                         const QString copy = rescueNotes();
-                         if (copy.isEmpty())
-                             return;
-                         closeNotesPanel();
-                         prompter_.tell(notes::recoveryMessage(copy));
-                     });
+    offerRecoveryCopy(fault,
+                      QStringLiteral("Puede seguir con las notas abiertas, o cerrarlas después de "
+                                     "guardarlas en una copia de recuperación."),
+                      QStringLiteral("Cerrar y guardar una copia"), [this](const QString& copy) {
+                          closeNotesPanel();
+                          prompter_.tell(notes::recoveryMessage(copy));
+                      });
 }
 
 void Form1::closeNotesPanel() {
