@@ -6,8 +6,8 @@
 
 #include "gui/form1.h"
 #include "gui/program_start.h"
-#include "platform/data_dir.h"
 #include "platform/clock.h"
+#include "platform/data_dir.h"
 #include "platform/prompter.h"
 
 #include <QApplication>

@@ -77,8 +77,7 @@ QByteArray embeddedBytes(const QString& name) {
         return {};
     if (resource.compressionAlgorithm() != QResource::NoCompression)
         return resource.uncompressedData();
-    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                   resource.size());
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
 }
 
 QString installFile(const QString& ruta, const QString& name) {
