@@ -16,10 +16,19 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <optional>
+
 namespace {
 
-// --help and --version; any other option is refused with a message.
-void readCommandLine(const QApplication& app) {
+// --help and --version, answered on the terminal before any window exists, so that they work
+// without a display; any other option is refused with a message. The exit status when the
+// program ends here, or none when it goes on to its window.
+std::optional<int> answerCommandLine(int& argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Orvantel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANTEL_VERSION));
+    installQtSpanish();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Calendario litúrgico del rito romano en España."));
@@ -29,16 +38,28 @@ void readCommandLine(const QApplication& app) {
                                      QStringLiteral("Muestra la versión del programa y termina."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.process(app);
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (parser.isSet(help))
-        parser.showHelp();
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fputs(qPrintable(QStringLiteral("Orvantel: %1\n").arg(parser.errorText())), stderr);
+        return 1;
+    }
+    if (parser.isSet(version)) {
+        std::fputs(
+            qPrintable(QStringLiteral("Orvantel %1\n").arg(QStringLiteral(ORVANTEL_VERSION))),
+            stdout);
+        return 0;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvantel"));
     // Ties the window to its menu entry (Wayland needs it for the icon).
@@ -49,7 +70,6 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFontSubstitutes();
     installQtSpanish();
-    readCommandLine(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/orvantel-icon.png")));
 
     const QString ruta = datadir::defaultRuta();
