@@ -3,9 +3,6 @@
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
-#include <array>
-#include <charconv>
-
 namespace calendar {
 
 using textfile::field;
@@ -62,15 +59,7 @@ QString monthFile(const QString& ruta, int month) {
 }
 
 QString movableFile(const QString& ruta, int number) {
-    // Made in one piece: a day's run asks for some thirty of these names.
-    std::array<char, 16> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    QString path;
-    path.reserve(ruta.size() + (end - digits.data()) + 5);
-    return path.append(ruta)
-        .append(QLatin1Char('c'))
-        .append(QLatin1StringView(digits.data(), end))
-        .append(QLatin1StringView(".txt"));
+    return ruta + QLatin1Char('c') + QString::number(number) + QStringLiteral(".txt");
 }
 
 QString notesFile(const QString& ruta) {
