@@ -55,19 +55,8 @@ QString description(const dayview::DayValue& day, const dayview::DayCaptions& ca
     return lines.join(QLatin1Char('\n'));
 }
 
-// AAAAMMDD, written digit by digit: a calendar of many years has three dates per day.
 QString icsDate(const QDate& date) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
-    if (year < 1000 || year > 9999)
-        return date.toString(QStringLiteral("yyyyMMdd"));
-    QString text(8, Qt::Uninitialized);
-    int value = year * 10000 + month * 100 + day;
-    for (qsizetype i = 7; i >= 0; --i, value /= 10)
-        text[i] = QLatin1Char(char('0' + value % 10));
-    return text;
+    return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 QString icsStamp(const QDateTime& stamp) {
@@ -148,7 +137,7 @@ QString icsText(const QString& text) {
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             out += QLatin1String("\\n");
-        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+        } else if (dayreport::isControl(QChar(c))) {
             out += QLatin1Char(' ');
         } else {
             out += QChar(c);

@@ -7,12 +7,9 @@ namespace dayreport {
 namespace {
 const QLatin1Char kTab('\t');
 
-// A control character (tab, line ends and the rest of C0 and C1) or a Unicode line or
-// paragraph separator: none of them may stand in a cell.
+// A control character or a Unicode line or paragraph separator: none may stand in a cell.
 bool breaksCell(QChar c) {
-    const char16_t u = c.unicode();
-    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator ||
-           u == QChar::ParagraphSeparator;
+    return isControl(c) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 QString oneCell(QString text) {
@@ -24,30 +21,12 @@ QString oneCell(QString text) {
     }
     return text;
 }
-// The date as AAAA-MM-DD, written digit by digit: formatting it through the toolkit costs more
-// than the rest of a row.
-QString isoDate(const QDate& date) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
-    if (year < 1000 || year > 9999)
-        return date.toString(Qt::ISODate);
-    QString text(10, Qt::Uninitialized);
-    QChar* out = text.data();
-    const auto digits = [&out](int value, int count) {
-        for (int i = count - 1; i >= 0; --i, value /= 10)
-            out[i] = QLatin1Char(char('0' + value % 10));
-        out += count;
-    };
-    digits(year, 4);
-    *out++ = QLatin1Char('-');
-    digits(month, 2);
-    *out++ = QLatin1Char('-');
-    digits(day, 2);
-    return text;
-}
 } // namespace
+
+bool isControl(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
 
 const QStringList& fieldNames() {
     static const QStringList names = {QStringLiteral("fecha"),  QStringLiteral("dia"),
@@ -65,8 +44,16 @@ QString colourText(const Rgb& colour) {
 
 QStringList fieldValues(const dayview::DayValue& day) {
     const dayview::DayCaptions c = dayview::captionsOf(day);
-    return {isoDate(day.fecha), c.weekday, c.month,  c.year, c.line,
-            c.movable,          c.cycle,   c.season, c.week, colourText(day.liturgical.colour)};
+    return {day.fecha.toString(Qt::ISODate),
+            c.weekday,
+            c.month,
+            c.year,
+            c.line,
+            c.movable,
+            c.cycle,
+            c.season,
+            c.week,
+            colourText(day.liturgical.colour)};
 }
 
 QString headerLine() {

@@ -14,6 +14,9 @@ namespace dayreport {
 // "fecha", "dia", "mes", "anio", "linea", "movil", "ciclo", "tiempo", "semana", "color".
 const QStringList& fieldNames();
 
+// A control character of C0 or C1 (tab and line ends among them): no export writes one as it is.
+bool isControl(QChar c);
+
 // The fields in the order of fieldNames(): the date as AAAA-MM-DD, the colour as "R,G,B",
 // every caption unchanged (blanks kept).
 QStringList fieldValues(const dayview::DayValue& day);
