@@ -33,9 +33,7 @@ bool onceShipped(const QString& name, const QByteArray& hash) {
 // a line for; none for the month files, which hold no years.
 QSet<int> yearsHeld(const QString& name, const QByteArray& bytes) {
     QSet<int> years;
-    QStringList lines = textfile::decode(bytes).split(QLatin1Char('\n'));
-    if (!bytes.isEmpty() && bytes.endsWith('\n'))
-        lines.removeLast();
+    const QStringList lines = textfile::splitLines(textfile::decode(bytes));
     if (name == QLatin1String("cal.txt")) {
         for (const QString& line : lines) {
             bool ok = false;

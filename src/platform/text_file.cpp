@@ -214,6 +214,8 @@ QByteArray readDataBytes(const QString& path, int maxLines = -1, LineFault* stop
     return bytes;
 }
 
+} // namespace
+
 QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
@@ -229,8 +231,6 @@ QStringList splitLines(const QString& text) {
     }
     return lines;
 }
-} // namespace
-
 QString decode(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

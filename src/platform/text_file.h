@@ -68,6 +68,9 @@ QByteArray readFileBytes(const QString& path, qint64 maxBytes = kMaxFileBytes);
 // platform. Every byte decodes to one character; a character with no place in the code page is
 // encoded as '?', so check encodable() first wherever that matters.
 QString decode(const QByteArray& bytes);
+// The lines of a decoded text, without their line ends (CR LF or a bare LF); no line after a
+// final line end.
+QStringList splitLines(const QString& text);
 QByteArray encode(const QString& text);
 // True when every character of the text has a place in Windows-1252.
 bool encodable(const QString& text);
