@@ -3,10 +3,10 @@
 #include "calendar_data/data_update.h"
 
 #include "platform/data_dir.h"
+#include "platform/user_settings.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QSettings>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -61,8 +61,7 @@ bool ProgramStart::begin() {
     if (!update.fault.isEmpty())
         messages_.append(update.fault);
     if (!update.edited.isEmpty()) {
-        QSettings settings(QSettings::UserScope, QStringLiteral("Orvantel"),
-                           QStringLiteral("Orvantel"));
+        UserSettings settings;
         if (const QString edited = dataupdate::editedFilesMessage(update, ruta_, settings);
             !edited.isEmpty())
             messages_.append(edited);

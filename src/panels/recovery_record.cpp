@@ -43,9 +43,7 @@ void writeAll(QSettings& settings, const QList<Entry>& entries) {
 } // namespace
 
 RecoveryRecord::RecoveryRecord(const QString& notesPath)
-    : notesPath_(QDir::cleanPath(QFileInfo(notesPath).absoluteFilePath())),
-      settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orvantel"),
-                QStringLiteral("Orvantel")) {}
+    : notesPath_(QDir::cleanPath(QFileInfo(notesPath).absoluteFilePath())) {}
 
 void RecoveryRecord::add(const QString& copyPath) {
     QList<Entry> entries = readAll(settings_);

@@ -5,7 +5,8 @@
 // notes file it belongs to, so that the next start on that notes file tells the user where
 // the copy is, once.
 
-#include <QSettings>
+#include "platform/user_settings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +24,7 @@ public:
 
 private:
     QString notesPath_;
-    QSettings settings_;
+    UserSettings settings_;
 };
 
 } // namespace notes
