@@ -5,8 +5,12 @@
 #include "platform/data_dir.h"
 #include "platform/user_settings.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QStandardPaths>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -15,11 +19,25 @@
 
 namespace {
 
-// How long a second start waits for the running program to take its call.
-constexpr int kCallWaitMs = 2000;
+// The call file of the program running on `ruta`: in a folder of the user's own that holds
+// files for as long as the programs run, named after the data directory; empty where the
+// system has no such folder. (The runtime folder of Windows and macOS is the home folder or a
+// lasting one; their temporary folder is the user's own.)
+QString callFilePath(const QString& ruta) {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    constexpr auto kFolder = QStandardPaths::TempLocation;
+#else
+    constexpr auto kFolder = QStandardPaths::RuntimeLocation;
+#endif
+    const QString folder = QStandardPaths::writableLocation(kFolder);
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(InstanceLock::channelName(ruta));
+}
 
-// Asks the program listening on `channel` to show its window.
-bool callRunningProgram(const QString& channel, qint64 pid) {
+// Asks the program running on `ruta` to show its window: writes into the call file it watches.
+// A file that is not there means no program listens, and none is made.
+void callRunningProgram(const QString& ruta, qint64 pid) {
 #ifdef Q_OS_WIN
     // Windows lets only the program in front hand the front to another.
     if (pid > 0)
@@ -27,12 +45,12 @@ bool callRunningProgram(const QString& channel, qint64 pid) {
 #else
     static_cast<void>(pid);
 #endif
-    QLocalSocket socket;
-    socket.connectToServer(channel, QIODevice::WriteOnly);
-    if (!socket.waitForConnected(kCallWaitMs))
-        return false;
-    socket.disconnectFromServer();
-    return true;
+    const QString path = callFilePath(ruta);
+    if (path.isEmpty())
+        return;
+    QFile call(path);
+    if (call.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly))
+        call.write(QByteArray::number(QCoreApplication::applicationPid()));
 }
 
 } // namespace
@@ -43,7 +61,7 @@ ProgramStart::ProgramStart(const QString& ruta, QObject* parent)
 bool ProgramStart::begin() {
     switch (lock_.tryLock()) {
     case InstanceLock::State::HeldElsewhere:
-        callRunningProgram(InstanceLock::channelName(ruta_), lock_.ownerPid());
+        callRunningProgram(ruta_, lock_.ownerPid());
         return false;
     case InstanceLock::State::Failed:
         // Nothing keeps a second program off the directory, but this one can still run.
@@ -69,26 +87,40 @@ bool ProgramStart::begin() {
     return true;
 }
 
+ProgramStart::~ProgramStart() {
+    if (watcher_)
+        QFile::remove(callFile_);
+}
+
 void ProgramStart::serve(QWidget* window) {
     window_ = window;
-    if (lock_.state() != InstanceLock::State::Locked || server_)
+    if (lock_.state() != InstanceLock::State::Locked || watcher_)
         return;
-    const QString channel = InstanceLock::channelName(ruta_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // A channel left behind by a program that crashed: the lock is this program's, so no
-    // running program listens on it.
-    QLocalServer::removeServer(channel);
-    // Without the channel a second start still ends; it only cannot bring this window up.
-    if (!server_->listen(channel))
+    // Without the call file a second start still ends; it only cannot bring this window up.
+    callFile_ = callFilePath(ruta_);
+    if (callFile_.isEmpty() || !makeCallFile())
         return;
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* call = server_->nextPendingConnection()) {
-            connect(call, &QLocalSocket::disconnected, call, &QObject::deleteLater);
-            call->disconnectFromServer();
+    watcher_ = new QFileSystemWatcher(this);
+    if (!watcher_->addPath(callFile_))
+        return;
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+        // A file removed from under the program (a cleaner of the runtime folder) is made and
+        // watched again; only a write into it is a call.
+        if (!QFileInfo::exists(callFile_)) {
+            if (makeCallFile())
+                watcher_->addPath(callFile_);
+            return;
         }
+        if (!watcher_->files().contains(callFile_))
+            watcher_->addPath(callFile_);
         bringToFront();
     });
+}
+
+bool ProgramStart::makeCallFile() {
+    // The folder is the user's alone: only this user's programs can call.
+    QFile file(callFile_);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
 void ProgramStart::bringToFront() {

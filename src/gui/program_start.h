@@ -3,8 +3,9 @@
 // of the directory is taken before anything in it is touched, the installation of the
 // calendar data included. A start that finds the lock held by a running program asks that
 // program, over a local channel named after the folder, to bring its window to the front, and
-// ends without touching any file. The running program answers on that channel for as long as
-// its window lives.
+// ends without touching any file of the directory. The channel is a file in a folder of the
+// user's own that the running program watches for as long as its window lives, and a second
+// start writes into: Qt Core alone, so no network library is loaded at start-up.
 
 #include "platform/instance_lock.h"
 
@@ -12,13 +13,15 @@
 #include <QPointer>
 #include <QStringList>
 
-class QLocalServer;
+class QFileSystemWatcher;
 class QWidget;
 
 class ProgramStart : public QObject {
     Q_OBJECT
 public:
     explicit ProgramStart(const QString& ruta, QObject* parent = nullptr);
+    // Removes the call file this program made.
+    ~ProgramStart() override;
 
     // Takes the lock and, when it is this program's, installs the calendar data a first run
     // lacks and brings installed data up to date. False when another program already runs on the
@@ -35,10 +38,12 @@ public:
 
 private:
     void bringToFront();
+    bool makeCallFile();
 
     QString ruta_;
     InstanceLock lock_;
     QStringList messages_;
-    QLocalServer* server_ = nullptr;
+    QString callFile_;
+    QFileSystemWatcher* watcher_ = nullptr;
     QPointer<QWidget> window_;
 };

@@ -9,9 +9,9 @@
 // the calendar data: when the directory does not exist yet it is created for the lock, and the
 // installation treats a directory that holds nothing but the lock as new.
 //
-// Bringing the running window to the front is the window layer's part: it listens on a local
-// socket named by channelName() (QLocalServer, in Qt Network, which this library does not
-// link) and a second start that finds the lock taken connects to it before ending.
+// Bringing the running window to the front is the window layer's part: the running program
+// watches a file named by channelName() in a folder of the user's own, and a second start that
+// finds the lock taken writes into it before ending.
 
 #include <QLockFile>
 #include <QString>
@@ -48,7 +48,7 @@ public:
 
     // The name of the local channel of the program running on `dataDir`: the same for every
     // spelling of the same folder, different for different folders, short and made of
-    // letters, digits and '-' as every platform's local sockets and pipes accept.
+    // letters, digits and '-' as every platform's file names accept.
     static QString channelName(const QString& dataDir);
 
 private:
