@@ -148,7 +148,7 @@ std::optional<YearRange> coveredYears(const CalendarSource& data) {
     // line count less one.
     int heldBelow = kLastYear - kFirstYear + 1;
     for (int n = 1; n <= kMovableFiles; ++n)
-        heldBelow = qMin(heldBelow, int(data.readAllLines(data.movablePath(n)).size()) - 1);
+        heldBelow = qMin(heldBelow, data.lineCount(data.movablePath(n)) - 1);
     std::optional<YearRange> range;
     for (const QString& line : calLines(data)) {
         const QString anio = field(line, 41, 2);

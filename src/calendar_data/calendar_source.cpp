@@ -32,6 +32,10 @@ QString CalendarSource::readLine(const QString& path, int line) const {
     return lines.isEmpty() ? QString() : lines.last();
 }
 
+int CalendarSource::lineCount(const QString& path) const {
+    return int(readAllLines(path).size());
+}
+
 bool CalendarSource::holdsLine(const QString& path, int count, const QString& text) const {
     return readLines(path, count).contains(text);
 }
@@ -56,17 +60,11 @@ const textfile::LoadedFile& MemorySource::file(const QString& path) const {
 }
 
 QStringList MemorySource::readAllLines(const QString& path) const {
-    auto read = allLines_.constFind(path);
-    if (read == allLines_.constEnd()) {
-        try {
-            read = allLines_.emplace(path, textfile::readAllLines(path));
-        } catch (const DataFault& fault) {
-            read = allLines_.emplace(path, fault);
-        }
-    }
-    if (const DataFault* fault = std::get_if<DataFault>(&*read))
-        throw *fault;
-    return std::get<QStringList>(*read);
+    return file(path).all();
+}
+
+int MemorySource::lineCount(const QString& path) const {
+    return file(path).lineCount();
 }
 
 bool MemorySource::exists(const QString& path) const {

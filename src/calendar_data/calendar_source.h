@@ -10,8 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <variant>
-
 namespace calendar {
 
 class CalendarSource {
@@ -34,6 +32,8 @@ public:
     virtual QStringList readLines(const QString& path, int count) const = 0;
     // Every line of the file, as textfile::readAllLines gives them.
     virtual QStringList readAllLines(const QString& path) const = 0;
+    // How many lines readAllLines gives, with the same faults.
+    virtual int lineCount(const QString& path) const;
     // Whether the data directory holds a file at `path` (the files after c20 are optional).
     virtual bool exists(const QString& path) const = 0;
     // Line number `line` (from 1): lines 1 .. line are read.
@@ -68,16 +68,14 @@ public:
     QString readLine(const QString& path, int line) const override;
     bool holdsLine(const QString& path, int count, const QString& text) const override;
     QStringList readAllLines(const QString& path) const override;
+    int lineCount(const QString& path) const override;
     bool exists(const QString& path) const override;
 
 private:
     const textfile::LoadedFile& file(const QString& path) const;
 
     mutable QHash<QString, bool> exists_;
-
     mutable QHash<QString, textfile::LoadedFile> files_;
-    // Files read whole ("cal.txt"), each with its lines or its fault.
-    mutable QHash<QString, std::variant<QStringList, DataFault>> allLines_;
 };
 
 } // namespace calendar

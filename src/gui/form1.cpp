@@ -48,11 +48,13 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
+const QString kBanner = QStringLiteral(" Quessaral - Orvantel Español");
+
 // The banner names the years the calendar data covers.
-QString bannerText(const QString& ruta) {
-    QString text = QStringLiteral(" Quessaral - Orvantel Español");
+QString bannerText(const calendar::CalendarSource& data) {
+    QString text = kBanner;
     try {
-        if (const auto years = calendar::coveredYears(calendar::DiskSource(ruta)))
+        if (const auto years = calendar::coveredYears(data))
             text += QStringLiteral(" %1-%2").arg(years->first).arg(years->last);
     } catch (const DataFault&) {
         // The first run of the day view names the fault.
@@ -122,8 +124,8 @@ void Form1::buildControls() {
         place(field, l, t, w, h);
     };
 
-    label(Label3, "Label3", bannerText(Ruta), 0, 0, 7455, 255, QColor(192, 0, 0),
-          QColor(255, 255, 128), true);
+    label(Label3, "Label3", kBanner, 0, 0, 7455, 255, QColor(192, 0, 0), QColor(255, 255, 128),
+          true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label3->setCursor(Qt::SizeAllCursor);
     button(Command3, "Command3", QStringLiteral("\u2013"), 7440, 0, 255, 255);
@@ -268,7 +270,11 @@ void Form1::wireControls() {
 }
 
 void Form1::start() {
-    Form_Activate();
+    // The banner and the first run read the files once between them.
+    const calendar::MemorySource files(Ruta);
+    Label3->setText(bannerText(files));
+    runDayView(clock_.today(), files);
+    Command6->setFocus();
     clockTick();
     tellRecoveredNotes();
 }

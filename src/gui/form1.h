@@ -42,8 +42,8 @@ public:
     Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Starts the window's life: the first run of the day view and the clock; tells where the
-    // notes are that an earlier run had to leave in a recovery copy.
+    // Starts the window's life: the years of the banner, the first run of the day view and the
+    // clock; tells where the notes are that an earlier run had to leave in a recovery copy.
     void start();
     // Checks the data directory once, on another thread; when it finds problems, one message
     // names the first few. The window keeps working meanwhile.
@@ -155,9 +155,10 @@ private:
     void wireControls();
     void clockTick();
     void scheduleClockTick();
-    // One run of the day view for `today`. Form_Activate is the run the user starts; the
-    // clock's run at midnight and the retry after a fault leave the focus in a text box.
-    void runDayView(const QDate& today);
+    // One run of the day view for `today` on `files`. Form_Activate is the run the
+    // user starts; the clock's run at midnight and the retry after a fault leave the focus in a
+    // text box.
+    void runDayView(const QDate& today, const calendar::CalendarSource& files);
     void automaticRun(const QDate& today);
     void watchDataFiles();
     void showDay();

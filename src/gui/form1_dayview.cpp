@@ -31,18 +31,18 @@ bool isTextBox(const QWidget* widget) {
 } // namespace
 
 void Form1::Form_Activate() {
-    runDayView(clock_.today());
+    runDayView(clock_.today(), calendar::DiskSource(Ruta));
     Command6->setFocus();
 }
 
 void Form1::automaticRun(const QDate& today) {
-    runDayView(today);
+    runDayView(today, calendar::DiskSource(Ruta));
     // Nobody asked for this run: someone typing in a text box keeps their place.
     if (!isTextBox(focusWidget()))
         Command6->setFocus();
 }
 
-void Form1::runDayView(const QDate& today) {
+void Form1::runDayView(const QDate& today, const calendar::CalendarSource& files) {
     update(); // the frame is drawn with the window
     triedDate_ = today;
     for (FormLabel* step : {Label16, Label17, Label18, Label19})
@@ -50,7 +50,7 @@ void Form1::runDayView(const QDate& today) {
     dayview::DayValue next;
     std::optional<DataFault> fault;
     try {
-        dayview::runDay(today, calendar::DiskSource(Ruta), shown_, next);
+        dayview::runDay(today, files, shown_, next);
     } catch (const DataFault& f) {
         fault = f;
     }

@@ -84,12 +84,66 @@ QString unreadableDetail(bool permission) {
                       : QStringLiteral("Falló la lectura del disco.");
 }
 
-// Opens the file for reading when it is a regular file of at most `maxBytes`. The type is
-// checked before opening, because opening a FIFO waits for a writer that never comes and a
-// device may never end. Where the system allows it, the file is also opened without waiting
-// and its type checked again on the open file, so that nothing put in its place meanwhile can
-// block the program either.
-void openRegular(QFile& file, const QString& path, qint64 maxBytes) {
+// A data file open for reading, when it is a regular file of at most `maxBytes`; closed with
+// the object. Opening a FIFO would wait for a writer that never comes and a device may never
+// end, so only a regular file is read. Where the system allows it, the file is opened without
+// waiting and its type checked on the open file, so that nothing put in its place can block the
+// program either, and it is read by the system's own calls: a small file takes two reads, its
+// bytes and its end. Elsewhere the type is checked by name before a QFile opens it.
+class OpenFile {
+public:
+    OpenFile(const QString& path, qint64 maxBytes);
+    ~OpenFile();
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    // Up to `size` bytes; 0 at the end of the file, -1 when the disk fails.
+    qint64 read(char* data, qint64 size);
+
+private:
+#ifdef Q_OS_UNIX
+    int fd_ = -1;
+#else
+    QFile file_;
+#endif
+};
+
+#ifdef Q_OS_UNIX
+OpenFile::OpenFile(const QString& path, qint64 maxBytes) {
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        const int error = errno;
+        const QFileInfo info(path);
+        if (error == ENOENT || !info.exists())
+            throw DataFault(DataFault::Kind::NotFound, path);
+        if (!info.isFile()) // a socket cannot be opened at all
+            throw DataFault(DataFault::Kind::NotRegular, path, kindOfFile(path, info));
+        throw DataFault(DataFault::Kind::Unreadable, path,
+                        unreadableDetail(error == EACCES || error == EPERM));
+    }
+    struct stat st = {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        throw DataFault(DataFault::Kind::NotRegular, path, kindOfFile(path, QFileInfo(path)));
+    }
+    if (st.st_size > maxBytes) {
+        ::close(fd_);
+        throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
+    }
+}
+
+OpenFile::~OpenFile() {
+    ::close(fd_);
+}
+
+qint64 OpenFile::read(char* data, qint64 size) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, data, size_t(size));
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+#else
+OpenFile::OpenFile(const QString& path, qint64 maxBytes) : file_(path) {
     const QFileInfo info(path);
     if (!info.exists())
         throw DataFault(DataFault::Kind::NotFound, path);
@@ -97,29 +151,16 @@ void openRegular(QFile& file, const QString& path, qint64 maxBytes) {
         throw DataFault(DataFault::Kind::NotRegular, path, kindOfFile(path, info));
     if (info.size() > maxBytes)
         throw DataFault(DataFault::Kind::TooLarge, path, tooLargeDetail(maxBytes));
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            throw DataFault(DataFault::Kind::NotFound, path);
-        throw DataFault(DataFault::Kind::Unreadable, path,
-                        unreadableDetail(errno == EACCES || errno == EPERM));
-    }
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw DataFault(DataFault::Kind::NotRegular, path);
-    }
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(false));
-    }
-#else
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw DataFault(DataFault::Kind::Unreadable, path, unreadableDetail(!info.isReadable()));
-#endif
 }
+
+OpenFile::~OpenFile() = default;
+
+qint64 OpenFile::read(char* data, qint64 size) {
+    return file_.read(data, size);
+}
+#endif
 
 // A CR that is not followed by LF, other than as the last byte: the mark of a file whose lines
 // end in CR alone, which the readers do not take as line ends.
@@ -145,11 +186,11 @@ struct LineFault {
     int line = 0;
 };
 
-// Reads the open file block by block into `bytes`, never past `maxBytes`, calling
+// Opens the file and reads it block by block into `bytes`, never past `maxBytes`, calling
 // `afterBlock(start of the new bytes)` after each block; it returns true to stop reading.
 template <typename AfterBlock>
-void readBlocks(QFile& file, const QString& path, qint64 maxBytes, QByteArray& bytes,
-                AfterBlock afterBlock) {
+void readBlocks(const QString& path, qint64 maxBytes, QByteArray& bytes, AfterBlock afterBlock) {
+    OpenFile file(path, maxBytes);
     std::array<char, kChunk> chunk;
     for (;;) {
         const qint64 got = file.read(chunk.data(), kChunk);
@@ -173,8 +214,6 @@ void readBlocks(QFile& file, const QString& path, qint64 maxBytes, QByteArray& b
 // file, so that the read always ends. A faulty line is thrown; with `stopAt` it is kept there
 // instead, and the bytes end where that line starts.
 QByteArray readDataBytes(const QString& path, int maxLines = -1, LineFault* stopAt = nullptr) {
-    QFile file;
-    openRegular(file, path, kMaxFileBytes);
     QByteArray bytes;
     int lineEnds = 0;
     qsizetype lineStart = 0;
@@ -186,7 +225,7 @@ QByteArray readDataBytes(const QString& path, int maxLines = -1, LineFault* stop
         bytes.truncate(lineStart);
         return true;
     };
-    readBlocks(file, path, kMaxFileBytes, bytes, [&](qsizetype start) {
+    readBlocks(path, kMaxFileBytes, bytes, [&](qsizetype start) {
         for (qsizetype i = bytes.indexOf('\n', start); i >= 0; i = bytes.indexOf('\n', i + 1)) {
             const qsizetype length = i - lineStart - (i > lineStart && bytes.at(i - 1) == '\r');
             if (length > kMaxLineLength)
@@ -214,10 +253,9 @@ QByteArray readDataBytes(const QString& path, int maxLines = -1, LineFault* stop
     return bytes;
 }
 
-} // namespace
-
-QStringList splitLines(const QString& text) {
-    QStringList lines;
+// Calls f(start, length) for each line of `text`, its line end (LF, or CR LF) left out; no line
+// after a final line end.
+template <typename F> void forEachLine(QStringView text, F f) {
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
@@ -226,11 +264,23 @@ QStringList splitLines(const QString& text) {
         qsizetype stop = end;
         if (stop > start && text.at(stop - 1) == QLatin1Char('\r'))
             --stop;
-        lines.append(text.mid(start, stop - start));
+        f(start, stop - start);
         start = end + 1;
     }
+}
+
+// How many holds() calls scan a file's lines before they are indexed.
+constexpr int kScansBeforeIndex = 2;
+
+} // namespace
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    forEachLine(text,
+                [&](qsizetype start, qsizetype length) { lines.append(text.mid(start, length)); });
     return lines;
 }
+
 QString decode(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
@@ -255,10 +305,8 @@ bool encodable(const QString& text) {
 }
 
 QByteArray readFileBytes(const QString& path, qint64 maxBytes) {
-    QFile file;
-    openRegular(file, path, maxBytes);
     QByteArray bytes;
-    readBlocks(file, path, maxBytes, bytes, [](qsizetype) { return false; });
+    readBlocks(path, maxBytes, bytes, [](qsizetype) { return false; });
     return bytes;
 }
 
@@ -285,7 +333,10 @@ LoadedFile::LoadedFile(const QString& path) : path_(path) {
     try {
         LineFault stop;
         const QByteArray bytes = readDataBytes(path, -1, &stop);
-        lines_ = splitLines(decode(bytes));
+        text_ = decode(bytes);
+        forEachLine(text_, [this](qsizetype start, qsizetype length) {
+            spans_.emplace_back(start, length);
+        });
         if (stop.fault) {
             fault_ = std::move(stop.fault);
             faultLine_ = stop.line;
@@ -296,16 +347,14 @@ LoadedFile::LoadedFile(const QString& path) : path_(path) {
         fault_ = fault;
         faultLine_ = 0;
     }
-    for (qsizetype i = lines_.size(); i > 0; --i)
-        firstLineOf_.insert(lines_.at(i - 1), int(i));
-    prefixes_.resize(lines_.size() + 1);
+    prefixes_.resize(spans_.size() + 1);
 }
 
 void LoadedFile::reach(int count) const {
     // readLines always reads the first line, even for no lines.
     if (fault_ && qMax(count, 1) >= faultLine_)
         throw *fault_;
-    if (count > lines_.size())
+    if (count > qsizetype(spans_.size()))
         throw DataFault(pastEnd_, path_);
 }
 
@@ -314,20 +363,46 @@ QStringList LoadedFile::lines(int count) const {
     if (count <= 0)
         return {};
     QStringList& prefix = prefixes_[count];
-    if (prefix.isEmpty())
-        prefix = lines_.first(count);
+    if (prefix.isEmpty()) {
+        prefix.reserve(count);
+        for (int i = 0; i < count; ++i)
+            prefix.append(view(i).toString());
+    }
     return prefix;
 }
 
 QString LoadedFile::line(int number) const {
     reach(number);
-    return number > 0 ? lines_.at(number - 1) : QString();
+    return number > 0 ? view(number - 1).toString() : QString();
 }
 
 bool LoadedFile::holds(int count, const QString& text) const {
     reach(count);
-    const auto first = firstLineOf_.constFind(text);
+    if (firstLineOf_.isEmpty() && ++scans_ <= kScansBeforeIndex) {
+        for (int i = 0; i < count; ++i)
+            if (view(i) == text)
+                return true;
+        return false;
+    }
+    if (firstLineOf_.isEmpty()) {
+        firstLineOf_.reserve(qsizetype(spans_.size()));
+        for (qsizetype i = qsizetype(spans_.size()); i > 0; --i)
+            firstLineOf_.insert(view(i - 1), int(i));
+    }
+    const auto first = firstLineOf_.constFind(QStringView(text));
     return first != firstLineOf_.constEnd() && *first <= count;
+}
+
+QStringList LoadedFile::all() const {
+    if (fault_)
+        throw *fault_;
+    return lines(int(spans_.size()));
+}
+
+int LoadedFile::lineCount() const {
+    if (fault_)
+        throw *fault_;
+    return int(spans_.size());
 }
 
 QString field(const QString& line, int column, int count) {

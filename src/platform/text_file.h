@@ -45,17 +45,30 @@ public:
     QString line(int number) const;
     // Whether one of lines 1 .. count is `text`; faults as lines(count).
     bool holds(int count, const QString& text) const;
+    // Every line: what readAllLines(path) gives, with the same faults.
+    QStringList all() const;
+    // How many lines all() gives, with the same faults, without making the lines.
+    int lineCount() const;
 
 private:
     // Throws what readLines(path, count) throws.
     void reach(int count) const;
+    QStringView view(qsizetype index) const {
+        return QStringView(text_).sliced(spans_[index].first, spans_[index].second);
+    }
 
     QString path_;
-    QStringList lines_;              // every line, or those before the faulty line
+    QString text_; // the file decoded, up to its faulty line
+    // Where each line stands in text_: start and length, line end left out.
+    std::vector<std::pair<qsizetype, qsizetype>> spans_;
     std::optional<DataFault> fault_; // the faulty line's fault, or the whole file's
     int faultLine_ = 0;              // the faulty line (from 1); 0 when the whole file fails
     DataFault::Kind pastEnd_ = DataFault::Kind::PastEnd; // for a count past the last line
-    QHash<QString, int> firstLineOf_;                    // each text's first line (from 1)
+    // Each text's first line (from 1), made once holds() has scanned the lines a few times: a
+    // file asked once (the window's run) is only scanned, one asked day after day (a range of
+    // days) is looked up.
+    mutable QHash<QStringView, int> firstLineOf_;
+    mutable int scans_ = 0;
     // lines(count) as given before, shared by the calls that ask for the same count.
     mutable std::vector<QStringList> prefixes_;
 };
