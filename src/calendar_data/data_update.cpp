@@ -68,6 +68,37 @@ QString settingsKey(const QString& ruta) {
            QString::fromLatin1(sha256(QDir::cleanPath(ruta).toUtf8()).left(16));
 }
 
+// Brings one installed file up to date, noting in `result` what was done; the fault when the file
+// could not be written, else "".
+QString updateFile(const QString& dir, const QString& name, UpdateResult& result) {
+    const QString path = dir + name;
+    QByteArray installed;
+    try {
+        installed = textfile::readFileBytes(path);
+    } catch (const DataFault& unread) {
+        // A missing file is installed. A link that leads nowhere is the user's and, like any file
+        // that cannot be read, is left for the day view to name.
+        if (unread.kind() != DataFault::Kind::NotFound || QFileInfo(path).isSymLink())
+            return {};
+        const QString fault = datadir::installFile(dir, name);
+        if (fault.isEmpty())
+            result.installed.append(name);
+        return fault;
+    }
+    const QByteArray current = datadir::embeddedBytes(name);
+    if (installed == current)
+        return {};
+    if (!onceShipped(name, sha256(installed))) {
+        const QList<int> lacking = (yearsHeld(name, current) - yearsHeld(name, installed)).values();
+        result.edited.append({name, yearRanges(lacking)});
+        return {};
+    }
+    const QString fault = datadir::installFile(dir, name);
+    if (fault.isEmpty())
+        result.replaced.append(name);
+    return fault;
+}
+
 } // namespace
 
 UpdateResult updateInstalledData(const QString& ruta) {
@@ -76,34 +107,8 @@ UpdateResult updateInstalledData(const QString& ruta) {
     for (const QString& name : datadir::embeddedFiles()) {
         if (name == kNotes)
             continue;
-        const QString path = dir + name;
-        QString fault;
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
-            fault = datadir::installFile(dir, name);
-            if (fault.isEmpty())
-                result.installed.append(name);
-        } else {
-            QByteArray installed;
-            try {
-                installed = textfile::readFileBytes(path);
-            } catch (const DataFault&) {
-                continue; // not a readable data file: the day view names it
-            }
-            const QByteArray current = datadir::embeddedBytes(name);
-            if (installed == current)
-                continue;
-            const QByteArray hash = sha256(installed);
-            if (onceShipped(name, hash)) {
-                fault = datadir::installFile(dir, name);
-                if (fault.isEmpty())
-                    result.replaced.append(name);
-            } else {
-                QList<int> lacking =
-                    (yearsHeld(name, current) - yearsHeld(name, installed)).values();
-                result.edited.append({name, yearRanges(lacking)});
-            }
-        }
-        if (!fault.isEmpty() && result.fault.isEmpty())
+        if (const QString fault = updateFile(dir, name, result);
+            !fault.isEmpty() && result.fault.isEmpty())
             result.fault = fault;
     }
     return result;

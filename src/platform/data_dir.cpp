@@ -3,6 +3,7 @@
 #include "platform/instance_lock.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QResource>
@@ -47,17 +48,27 @@ QString defaultRuta() {
 }
 
 QStringList embeddedFiles() {
-    return QDir(kEmbedded).entryList(QDir::Files, QDir::Name);
+    // QResource lists a folder's names without making a file information for each, as a QDir
+    // listing does; it tells them to a class of its own.
+    struct Folder : QResource {
+        using QResource::children;
+        using QResource::QResource;
+    };
+    QStringList names = Folder(kEmbedded).children();
+    names.sort();
+    return names;
 }
 
 QString installIfMissing(const QString& ruta) {
-    QDir dir(ruta);
     // The lock of the running program is taken before the installation and may have created
     // the folder: a folder that holds nothing else is new all the same.
-    if (dir.exists() &&
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot) !=
-            QStringList{InstanceLock::fileName()})
-        return {};
+    for (QDirIterator it(ruta,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+         it.hasNext();) {
+        it.next();
+        if (it.fileName() != InstanceLock::fileName())
+            return {};
+    }
     if (!QDir().mkpath(ruta))
         return QStringLiteral("No se pudo crear la carpeta de datos \"%1\".")
             .arg(QDir::toNativeSeparators(ruta));
