@@ -347,6 +347,7 @@ LoadedFile::LoadedFile(const QString& path) : path_(path) {
         fault_ = fault;
         faultLine_ = 0;
     }
+    strings_.resize(spans_.size());
     prefixes_.resize(spans_.size() + 1);
 }
 
@@ -358,6 +359,13 @@ void LoadedFile::reach(int count) const {
         throw DataFault(pastEnd_, path_);
 }
 
+const QString& LoadedFile::string(qsizetype index) const {
+    std::optional<QString>& made = strings_[index];
+    if (!made)
+        made = view(index).toString();
+    return *made;
+}
+
 QStringList LoadedFile::lines(int count) const {
     reach(count);
     if (count <= 0)
@@ -366,14 +374,14 @@ QStringList LoadedFile::lines(int count) const {
     if (prefix.isEmpty()) {
         prefix.reserve(count);
         for (int i = 0; i < count; ++i)
-            prefix.append(view(i).toString());
+            prefix.append(string(i));
     }
     return prefix;
 }
 
 QString LoadedFile::line(int number) const {
     reach(number);
-    return number > 0 ? view(number - 1).toString() : QString();
+    return number > 0 ? string(number - 1) : QString();
 }
 
 bool LoadedFile::holds(int count, const QString& text) const {

@@ -53,6 +53,8 @@ public:
 private:
     // Throws what readLines(path, count) throws.
     void reach(int count) const;
+    // Line `index` (from 0) as a string of its own, made at the first call that gives it.
+    const QString& string(qsizetype index) const;
     QStringView view(qsizetype index) const {
         return QStringView(text_).sliced(spans_[index].first, spans_[index].second);
     }
@@ -61,6 +63,7 @@ private:
     QString text_; // the file decoded, up to its faulty line
     // Where each line stands in text_: start and length, line end left out.
     std::vector<std::pair<qsizetype, qsizetype>> spans_;
+    mutable std::vector<std::optional<QString>> strings_;
     std::optional<DataFault> fault_; // the faulty line's fault, or the whole file's
     int faultLine_ = 0;              // the faulty line (from 1); 0 when the whole file fails
     DataFault::Kind pastEnd_ = DataFault::Kind::PastEnd; // for a count past the last line
