@@ -4,6 +4,7 @@
 
 #include "calendar_data/data_update.h"
 #include "platform/data_dir.h"
+#include "support/data_fixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,11 +16,6 @@
 namespace {
 
 const QString kShipped2016 = QStringLiteral(ORVANTEL_TEST_DATA_DIR "shipped-2016/");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -46,10 +42,10 @@ void TstDataUpdate::installationOf2016IsBroughtUpToDate() {
             QFile::copy(kShipped2016 + "cal.txt", ruta + "cal.txt"));
     QVERIFY(QFile::remove(ruta + "c5.txt") &&
             QFile::copy(kShipped2016 + "c5.txt", ruta + "c5.txt"));
-    QByteArray c6 = bytesOf(kShipped2016 + "c5.txt");
+    QByteArray c6 = fileBytes(kShipped2016 + "c5.txt");
     c6.replace("Domingo de Resurrecci\xf3n", "Pentecost\xe9s");
     write(ruta + "c6.txt", c6);
-    write(ruta + "07.txt", bytesOf(kShipped2016 + "07.txt") + "Fiesta del patrono\r\n");
+    write(ruta + "07.txt", fileBytes(kShipped2016 + "07.txt") + "Fiesta del patrono\r\n");
     QVERIFY(QFile::remove(ruta + "c21.txt"));
     write(ruta + "notas.txt", "Mis notas\r\n");
 
@@ -63,9 +59,9 @@ void TstDataUpdate::installationOf2016IsBroughtUpToDate() {
     QCOMPARE(result.edited.at(1).name, QStringLiteral("c6.txt"));
     QCOMPARE(result.edited.at(1).lacking, QStringLiteral("2017 a 2099"));
     for (const QString name : {"cal.txt", "c5.txt", "c21.txt"})
-        QCOMPARE(bytesOf(ruta + name), datadir::embeddedBytes(name));
-    QCOMPARE(bytesOf(ruta + "c6.txt"), c6);
-    QCOMPARE(bytesOf(ruta + "notas.txt"), QByteArray("Mis notas\r\n"));
+        QCOMPARE(fileBytes(ruta + name), datadir::embeddedBytes(name));
+    QCOMPARE(fileBytes(ruta + "c6.txt"), c6);
+    QCOMPARE(fileBytes(ruta + "notas.txt"), QByteArray("Mis notas\r\n"));
 
     // The user is told once; a second start finds nothing more to do or tell.
     QSettings settings(dir.filePath("ajustes.ini"), QSettings::IniFormat);
@@ -82,7 +78,7 @@ void TstDataUpdate::everyShippedVersionIsKnown() {
     // The files of the 2016 release are among the versions the update recognises.
     for (const QString& name : QDir(kShipped2016).entryList(QDir::Files)) {
         const QByteArray hash =
-            QCryptographicHash::hash(bytesOf(kShipped2016 + name), QCryptographicHash::Sha256)
+            QCryptographicHash::hash(fileBytes(kShipped2016 + name), QCryptographicHash::Sha256)
                 .toHex();
         bool known = false;
         for (const dataupdate::ShippedVersion& v : dataupdate::shippedVersions())

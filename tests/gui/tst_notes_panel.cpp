@@ -5,6 +5,7 @@
 // when they cannot be, and characters the file cannot hold refused as they are typed or pasted.
 
 #include "panels/notes_file.h"
+#include "support/data_fixture.h"
 #include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
 
@@ -17,11 +18,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Sends the text to the widget as the keyboard would, one character at a time.
 void type(QWidget* widget, const QString& text) {

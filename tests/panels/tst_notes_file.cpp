@@ -6,6 +6,7 @@
 
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
+#include "support/data_fixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,11 +19,6 @@
 #endif
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -15,14 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class TstInstanceLock : public QObject {
     Q_OBJECT

@@ -37,3 +37,6 @@ private:
 
 // Writes `text` to `path` in Windows-1252 as it stands.
 void writeRaw(const QString& path, const QByteArray& bytes);
+
+// Every byte of the file at `path`, or "<unreadable>" when it cannot be read.
+QByteArray fileBytes(const QString& path);
