@@ -5,6 +5,7 @@
 // file), 2 bad arguments.
 
 #include "calendar_data/calendar_files.h"
+#include "calendar_data/data_update.h"
 #include "datacheck/data_check.h"
 #include "dayview/day_export.h"
 #include "platform/data_dir.h"
@@ -92,7 +93,9 @@ struct Options {
         QStringLiteral("lee los archivos del calendario de la carpeta DIR. Sin esta\n"
                        "opción lee la carpeta de datos de la ventana:\n"
                        "%1\n"
-                       "y, si no existe, la crea con los datos incluidos en el programa.")
+                       "y, si no existe, la crea con los datos incluidos en el programa;\n"
+                       "si existe, pone al día los archivos que una versión anterior\n"
+                       "dejó sin cambios, como hace la ventana al abrirse.")
             .arg(QDir::toNativeSeparators(datadir::defaultRuta())),
         QStringLiteral("DIR")};
     QCommandLineOption desde{QStringLiteral("desde"), QStringLiteral("primer día del intervalo"),
@@ -469,6 +472,12 @@ int main(int argc, char* argv[]) {
             writeMessage(installFault);
             return kDataFault;
         }
+        // The window's folder as the window brings it up to date at its start, so that the
+        // calendar reaches the same years before the window has been opened after an upgrade.
+        // Files with the user's own edits are kept, and the window tells of them.
+        const QString updateFault = dataupdate::updateInstalledData(ruta).fault;
+        if (!updateFault.isEmpty())
+            writeMessage(updateFault); // the files as they were still serve
     }
 
 #ifdef Q_OS_WIN

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void rangePrintsHeaderAndOneRowPerDay();
     void oneDayPrintsOneFieldPerLine();
     void everyDayOfTheCalendar();
+    void windowFolderIsBroughtUpToDate();
     void controlCharactersStayInTheirCell();
     void eachFormatToStandardOutputAndFile_data();
     void eachFormatToStandardOutputAndFile();
@@ -346,6 +348,33 @@ void TestOrvantelDia::everyDayOfTheCalendar() {
     const QStringList lines = outcome.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 6210 + 1);
     QVERIFY(lines.last().startsWith(QStringLiteral("2016-12-31\t")));
+}
+
+void TestOrvantelDia::windowFolderIsBroughtUpToDate() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    QSKIP("The user's Documents folder is set by HOME on freedesktop systems only");
+#endif
+    // The window's folder of a user of its own, as the 2016 release left it.
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    const QString ruta = home.filePath(
+        QStringLiteral("Documents/virovedude 2000-2016/archivos auxiliares/virovedude/"));
+    QVERIFY(QDir().mkpath(ruta));
+    for (const QString name : {"cal.txt", "c5.txt"})
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTEL_TEST_DATA_DIR "shipped-2016/") + name,
+                            ruta + name));
+
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORVANTEL_DIA), {QStringLiteral("2026-12-07")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains("tiempo\tAdviento\n"));
+    for (const QString name : {"cal.txt", "c5.txt", "c20.txt"})
+        QCOMPARE(fileBytes(ruta + name),
+                 fileBytes(QStringLiteral(ORVANTEL_SOURCE_DATA_DIR) + name));
 }
 
 void TestOrvantelDia::controlCharactersStayInTheirCell() {
