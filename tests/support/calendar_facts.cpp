@@ -1,5 +1,7 @@
 #include "support/calendar_facts.h"
 
+#include "calgen/calgen.h"
+
 namespace facts {
 
 QDate easter(int year) {
@@ -134,37 +136,7 @@ QString listedName(int n) {
 }
 
 QStringList calLines() {
-    // Day letters: consecutive dates of a common year carry consecutive digits from 1 January
-    // (digit 1); 29 February carries the digit of 1 March.
-    const QDate common(2001, 1, 1);
-    QStringList lines;
-    lines << QStringLiteral("dd ene feb mar abr may jun jul ago sep oct nov dic   aa  d d");
-    for (int day = 1; day <= 31; ++day) {
-        QString line(36, QLatin1Char(' '));
-        line.replace(0, 2, QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
-        for (int month = 1; month <= 12; ++month) {
-            QDate date(2001, month, day);
-            if (month == 2 && day == 29)
-                date = QDate(2001, 3, 1);
-            if (!date.isValid())
-                continue;
-            const int digit = static_cast<int>(common.daysTo(date) % 7) + 1;
-            line[month * 3 - 1] = QLatin1Char(static_cast<char>('0' + digit));
-        }
-        lines << line;
-    }
-    for (int yy = 0; yy <= 16; ++yy) {
-        const int year = 2000 + yy;
-        int sunday = 1;
-        while (QDate(year, 1, sunday).dayOfWeek() != 7)
-            ++sunday;
-        QString& line = lines[yy + 1];
-        line = line.leftJustified(40, QLatin1Char(' '));
-        line += QStringLiteral("%1  %2").arg(yy, 2, 10, QLatin1Char('0')).arg(sunday);
-        if (QDate::isLeapYear(year))
-            line += QStringLiteral(" %1").arg(sunday == 1 ? 7 : sunday - 1);
-    }
-    return lines;
+    return calgen::calLines(2000, 2016);
 }
 
 } // namespace facts

@@ -1,7 +1,9 @@
 #pragma once
 // Facts of the real calendar, computed here in the tests independently of the program (which
-// computes none of them): Easter by the Gregorian computus, the dates of the movable
-// celebrations as the calendar in Spain keeps them, and the day letters of "cal.txt".
+// computes none of them) and of the generator of its data: Easter by the Gregorian computus and
+// the dates of the movable celebrations as the calendar in Spain keeps them. The lines of a
+// correct "cal.txt" are the generator's, whose day letters the tests of the shipped data check
+// against the real weekdays.
 
 #include <QDate>
 #include <QString>
@@ -24,7 +26,7 @@ QString dateLine(const QDate& date);
 // The names the window's list of movable celebrations gives (empty for 1, 5, 8..11, 19).
 QString listedName(int n);
 
-// Lines of a correct "cal.txt": a heading, the day lines 01..31, the years 00..16.
+// Lines of a correct "cal.txt" for 2000-2016: a heading, the day lines 01..31, the years 00..16.
 QStringList calLines();
 
 } // namespace facts
