@@ -17,12 +17,6 @@ namespace {
 
 const QString kShipped2016 = QStringLiteral(ORVANTEL_TEST_DATA_DIR "shipped-2016/");
 
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class TstDataUpdate : public QObject {
@@ -44,10 +38,10 @@ void TstDataUpdate::installationOf2016IsBroughtUpToDate() {
             QFile::copy(kShipped2016 + "c5.txt", ruta + "c5.txt"));
     QByteArray c6 = fileBytes(kShipped2016 + "c5.txt");
     c6.replace("Domingo de Resurrecci\xf3n", "Pentecost\xe9s");
-    write(ruta + "c6.txt", c6);
-    write(ruta + "07.txt", fileBytes(kShipped2016 + "07.txt") + "Fiesta del patrono\r\n");
+    writeRaw(ruta + "c6.txt", c6);
+    writeRaw(ruta + "07.txt", fileBytes(kShipped2016 + "07.txt") + "Fiesta del patrono\r\n");
     QVERIFY(QFile::remove(ruta + "c21.txt"));
-    write(ruta + "notas.txt", "Mis notas\r\n");
+    writeRaw(ruta + "notas.txt", "Mis notas\r\n");
 
     const dataupdate::UpdateResult result = dataupdate::updateInstalledData(ruta);
     QCOMPARE(result.fault, QString());

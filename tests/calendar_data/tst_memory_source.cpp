@@ -105,14 +105,13 @@ void TstMemorySource::sameLinesAndFaults() {
     const calendar::DiskSource disk(data.ruta());
     const calendar::MemorySource memory(data.ruta());
     for (const QString& name : dataFiles()) {
-        const QString whole = data.path(name);
+        const QString path = data.path(name);
         const auto all = [&](const calendar::CalendarSource& source) {
-            return source.readAllLines(whole) << QString::number(source.lineCount(whole));
+            return source.readAllLines(path) << QString::number(source.lineCount(path));
         };
         QCOMPARE(answerOf([&] { return all(memory); }), answerOf([&] { return all(disk); }));
         // Longest reads first: a fault further on must not reach a shorter read afterwards.
         for (int count = 40; count >= -1; --count) {
-            const QString path = data.path(name);
             // Each way of asking: the lines, the last of them, and whether they hold a text.
             const auto ask = [&](const calendar::CalendarSource& source) {
                 return QStringList{source.readLines(path, count)}

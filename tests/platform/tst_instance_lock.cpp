@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {} // namespace
-
 class TstInstanceLock : public QObject {
     Q_OBJECT
 private Q_SLOTS:
