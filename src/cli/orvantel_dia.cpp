@@ -10,6 +10,7 @@
 #include "dayview/day_export.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
+#include "platform/translations.h"
 #include "platform/version.h"
 
 #include <QCommandLineParser>
@@ -17,10 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -434,10 +433,7 @@ int checkData(const QString& ruta) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QTranslator qtMessages; // the parser's own messages, when Qt's translations are installed
-    if (qtMessages.load(QStringLiteral("qtbase_es"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtMessages);
+    installQtSpanish(); // the parser's own messages
 
     const Options options;
     Request request;

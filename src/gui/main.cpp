@@ -5,10 +5,10 @@
 #include "gui/form1.h"
 #include "gui/program_start.h"
 #include "gui/qt_prompter.h"
-#include "gui/translations.h"
 #include "platform/clock.h"
 #include "platform/data_dir.h"
 #include "platform/termination.h"
+#include "platform/translations.h"
 #include "platform/version.h"
 
 #include <QApplication>

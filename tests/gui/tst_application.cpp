@@ -2,7 +2,7 @@
 // option refused, and Qt's own dialog buttons and context menus in Spanish once Qt's
 // translations are installed.
 
-#include "gui/translations.h"
+#include "platform/translations.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
