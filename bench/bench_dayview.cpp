@@ -26,8 +26,7 @@ void days() {
 
 class SilentPrompter final : public Prompter {
 public:
-    void ask(const QString&, const QString&, QPoint,
-             std::function<void(const QString&)> done) override {
+    void ask(const QString&, const QString&, std::function<void(const QString&)> done) override {
         done({});
     }
     void tell(const QString& text, std::function<void()>) override {

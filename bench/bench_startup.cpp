@@ -16,8 +16,7 @@
 namespace {
 class SilentPrompter final : public Prompter {
 public:
-    void ask(const QString&, const QString&, QPoint,
-             std::function<void(const QString&)> done) override {
+    void ask(const QString&, const QString&, std::function<void(const QString&)> done) override {
         done({});
     }
     void tell(const QString&, std::function<void()>) override {}

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QPoint kPromptPlace(1000, 1000); // twips from the top-left corner of the screen
 const QString kSearchPrompt =
     QStringLiteral("Escriba algunos caracteres identificativos de la cadena a buscar :");
 
@@ -43,7 +42,7 @@ void Form1::startSearch(const QString& answer) {
 }
 
 void Form1::Command4_Click() {
-    prompter_.ask(kSearchPrompt, busqueda_.textoBusca(), kPromptPlace,
+    prompter_.ask(kSearchPrompt, busqueda_.textoBusca(),
                   [this](const QString& answer) { startSearch(answer); });
 }
 
@@ -54,7 +53,7 @@ void Form1::Command5_Click() {
     }
     // Before any "Buscar" there is no text to look for: the button asks for one as "Buscar"
     // does and makes the first pass with it. A cancelled question leaves everything as it was.
-    prompter_.ask(kSearchPrompt, QString(), kPromptPlace, [this](const QString& answer) {
+    prompter_.ask(kSearchPrompt, QString(), [this](const QString& answer) {
         if (answer.isEmpty()) {
             Command6->setFocus();
             return;
@@ -87,8 +86,7 @@ void Form1::searchPass() {
         fault = f;
     }
     if (found) {
-        Label14->setText(found->line);
-        Flech();
+        showLine(found->line, found->month, found->day);
         Label15->setText(calendar::nomMes().at(found->month - 1));
     }
 
@@ -123,7 +121,7 @@ void Form1::Command7_Click() {
     prompter_.ask(QStringLiteral("Escriba el nº ('Ver celebraciones') y año de la celebración "
                                  "buscada (Ej.: 06/09).  Pulse después en  'Ver fecha "
                                  "celebración'. Aparecerá el año, día y mes."),
-                  QString(), kPromptPlace, [this](const QString& answer) { DatoCeleb = answer; });
+                  QString(), [this](const QString& answer) { DatoCeleb = answer; });
 }
 
 void Form1::Command9_Click() {

@@ -1,54 +1,76 @@
 #include "gui/qt_prompter.h"
 
-#include "gui/twips.h"
+#include "gui/window_placement.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
-void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer, QPoint placeTwips,
-                     std::function<void(const QString&)> done) {
-    auto* dialog = new QInputDialog(parent_);
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A prompt that fits this width stays on one line; a longer one wraps onto two or three lines
+// of at least this width.
+constexpr int kOneLineWidth = 460;
+constexpr int kLines = 3;
+
+// The width of a prompt's text: one line when it is short, else a third of it.
+int promptWidth(const QLabel* label) {
+    const int whole = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    if (whole <= kOneLineWidth)
+        return whole;
+    // A few pixels per line for the words that do not fill it.
+    return std::max(kOneLineWidth, static_cast<int>(std::ceil(whole / double(kLines))) + 40);
+}
+
+// Shows a dialog, centred over the window that opened it, once its size is known.
+void openCentred(QDialog* dialog, const QWidget* over) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
+    placement::centreOnShow(dialog, over ? over->window() : nullptr);
+    dialog->open();
+}
+
+} // namespace
+
+void QtPrompter::ask(const QString& prompt, const QString& defaultAnswer,
+                     std::function<void(const QString&)> done) {
+    auto* dialog = new QInputDialog(parent_);
     dialog->setWindowTitle(QApplication::applicationDisplayName());
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultAnswer);
-    // Long prompts wrap inside a dialog of a readable width instead of running off the screen.
     for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setMinimumWidth(promptWidth(label));
     }
-    dialog->setFixedWidth(420);
-    dialog->move(twips::point(placeTwips));
     QObject::connect(dialog, &QInputDialog::finished, dialog,
                      [dialog, done = std::move(done)](int result) {
                          done(result == QDialog::Accepted ? dialog->textValue() : QString());
                      });
-    dialog->open();
+    openCentred(dialog, parent_);
 }
 
 void QtPrompter::tell(const QString& text, std::function<void()> closed) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                                 QMessageBox::Ok, parent_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
     box->setTextFormat(Qt::PlainText); // file names and quoted lines as they are
     QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)](int) {
         if (closed)
             closed();
     });
-    box->open();
+    openCentred(box, parent_);
 }
 
 void QtPrompter::choose(const QString& text, const QStringList& options,
                         std::function<void(int)> chosen) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                                 QMessageBox::NoButton, parent_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
     box->setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> buttons;
     for (const QString& option : options)
@@ -63,5 +85,5 @@ void QtPrompter::choose(const QString& text, const QStringList& options,
                          if (chosen)
                              chosen(index < 0 ? 0 : static_cast<int>(index));
                      });
-    box->open();
+    openCentred(box, parent_);
 }

@@ -3,7 +3,6 @@
 // asks through it and goes on in the callback; the application shows real dialogs (without a
 // nested event loop), tests answer at once.
 
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +12,8 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
 
-    // Asks for a text, offering `defaultAnswer`; the dialog's top-left corner is at `twips`
-    // from the top-left of the screen. `done` receives the answer, or "" on Cancel.
-    virtual void ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
+    // Asks for a text, offering `defaultAnswer`. `done` receives the answer, or "" on Cancel.
+    virtual void ask(const QString& prompt, const QString& defaultAnswer,
                      std::function<void(const QString&)> done) = 0;
 
     // Shows a message with an OK button; `closed` runs once it has been dismissed.

@@ -2,12 +2,14 @@
 // is pressed, its title, frame, size and nineteen lines, text typed into it gone at the next
 // opening, and closing it greys the button and shows today again in the main window.
 
+#include "gui/window_placement.h"
 #include "platform/text_file.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -58,6 +60,9 @@ private Q_SLOTS:
     void closingGreysTheButtonAndShowsToday();
     void returnFromTheOpenTableShowsToday_data();
     void returnFromTheOpenTableShowsToday();
+    void tableStaysInReach_data();
+    void tableStaysInReach();
+    void tableOpensOnTheScreen();
 };
 
 void TstForm2::oneWindowForTwoPresses() {
@@ -177,6 +182,49 @@ void TstForm2::returnFromTheOpenTableShowsToday() {
     QTRY_COMPARE(QApplication::activeWindow(), &w.form);
     QCOMPARE(w.form.Label14->text(), DataFixture::defaultDayLine(4, runs ? 12 : 13));
     QVERIFY(w.form.form2()->isVisible());
+}
+
+void TstForm2::tableStaysInReach_data() {
+    // The main window's frame on a 1280 x 800 screen whose panel takes the bottom 40 pixels;
+    // where the table's frame (280 x 310) goes: right, left, below or above the main window.
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QString>("side");
+    QTest::newRow("middle") << QRect(300, 300, 532, 181) << "right";
+    QTest::newRow("right edge") << QRect(740, 300, 532, 181) << "left";
+    QTest::newRow("top-right corner") << QRect(748, 0, 532, 181) << "left";
+    QTest::newRow("left edge, low") << QRect(0, 579, 532, 181) << "right";
+    // A main window (or a screen) too wide for the table at either side.
+    QTest::newRow("no room at the sides") << QRect(200, 100, 900, 181) << "below";
+    QTest::newRow("no room at the sides, low") << QRect(200, 500, 900, 181) << "above";
+}
+
+void TstForm2::tableStaysInReach() {
+    QFETCH(QRect, main);
+    QFETCH(QString, side);
+    const QRect available(0, 0, 1280, 760);
+    const QSize frame(280, 310);
+    const QRect glyph(main.right() - 22, main.top(), 17, 17);
+    const QRect table(placement::beside(main, frame, available, glyph), frame);
+    QVERIFY(available.contains(table));
+    QVERIFY(!table.intersects(main));
+    const QString found = table.left() > main.right()   ? "right"
+                          : table.right() < main.left() ? "left"
+                          : table.top() > main.bottom() ? "below"
+                                                        : "above";
+    QCOMPARE(found, side);
+}
+
+void TstForm2::tableOpensOnTheScreen() {
+    // The window itself: a main window at the right edge of the screen keeps the table on the
+    // screen and off the close glyph.
+    Window w;
+    const QRect screen = w.form.screen()->availableGeometry();
+    w.form.move(screen.right() - w.form.width() - 10, screen.top() + 40);
+    w.form.show();
+    w.pressMisaDifuntos();
+    const QRect opened = w.form.form2()->frameGeometry();
+    QVERIFY(screen.contains(opened));
+    QVERIFY(!opened.intersects(w.form.frameGeometry()));
 }
 
 QTEST_MAIN(TstForm2)

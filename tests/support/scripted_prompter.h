@@ -12,7 +12,6 @@
 struct AskedPrompt {
     QString prompt;
     QString defaultAnswer;
-    QPoint twips;
 };
 
 struct OfferedChoice {
@@ -31,9 +30,9 @@ public:
     QList<int> choices;
     QList<OfferedChoice> offered;
 
-    void ask(const QString& prompt, const QString& defaultAnswer, QPoint twips,
+    void ask(const QString& prompt, const QString& defaultAnswer,
              std::function<void(const QString&)> done) override {
-        asked.append({prompt, defaultAnswer, twips});
+        asked.append({prompt, defaultAnswer});
         std::optional<QString> answer;
         if (!answers.isEmpty())
             answer = answers.takeFirst();
