@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QFontMetricsF>
 #include <QIcon>
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QThreadPool>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -193,6 +196,9 @@ void Form1::buildControls() {
     Text3->setObjectName(QStringLiteral("Text3"));
     place(Text3, 5865, 1600, 525, 285);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap between words only: breaking a line anywhere costs time that grows with the
+    // square of its length, and a notes file may be one line of a megabyte.
+    Text3->setWordWrapMode(QTextOption::WordWrap);
     Text3->hide();
 
     button(Command7, "Command7", QStringLiteral("  Nº  y año celebración"), 2400, 1750, 975, 495);
@@ -269,31 +275,52 @@ void Form1::wireControls() {
     Label3->installEventFilter(this);
 }
 
-void Form1::start() {
+void Form1::start(const QStringList& told, DataCheck check) {
+    startReport_ = StartReport{told, std::nullopt};
     // The banner and the first run read the files once between them.
     const calendar::MemorySource files(Ruta);
     Label3->setText(bannerText(files));
     runDayView(clock_.today(), files);
     Command6->setFocus();
     clockTick();
-    tellRecoveredNotes();
+    startReport_->told.append(recoveredNotesMessages());
+    if (check == DataCheck::InBackground)
+        checkDataInBackground();
+    else
+        tellStartReport({});
 }
 
 void Form1::checkDataInBackground() {
     const QPointer<Form1> self(this);
     QThreadPool::globalInstance()->start([self, ruta = Ruta] {
-        const QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
-        if (problems.isEmpty())
-            return;
-        const QString message = datacheck::problemsMessage(problems, ruta);
+        QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
         QMetaObject::invokeMethod(
             qApp,
-            [self, message] {
+            [self, problems = std::move(problems)] {
                 if (self)
-                    self->reportFault(message);
+                    self->tellStartReport(problems);
             },
             Qt::QueuedConnection);
     });
+}
+
+void Form1::tellStartReport(const QList<datacheck::Problem>& problems) {
+    if (!startReport_)
+        return;
+    QStringList parts = startReport_->told;
+    // The check names the run's fault with its line when it finds the same file at fault.
+    if (const std::optional<DataFault>& fault = startReport_->runFault) {
+        const QString file = QFileInfo(fault->path()).fileName();
+        const bool named = std::any_of(problems.cbegin(), problems.cend(),
+                                       [&file](const auto& p) { return p.file == file; });
+        if (!named)
+            parts.append(fault->message());
+    }
+    if (const QString found = datacheck::problemsMessage(problems, Ruta); !found.isEmpty())
+        parts.append(found);
+    startReport_.reset();
+    if (!parts.isEmpty())
+        prompter_.tell(parts.join(QStringLiteral("\n\n")));
 }
 
 double Form1::textWidthTwips(const QString& text) const {

@@ -7,16 +7,21 @@
 #include "gui/colours.h"
 #include "gui/form1.h"
 #include "gui/twips.h"
+#include "gui/window_placement.h"
 #include "panels/notes_file.h"
 #include "platform/data_fault.h"
 #include "platform/prompter.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +68,23 @@ QString removeRefused(QPlainTextEdit* box) {
     return notes::refusedText(text, refused);
 }
 
+// Takes out what was just typed or pasted past the largest notes file: the characters before
+// the cursor, where the insertion ends. True when it took any.
+bool removeTooLong(QPlainTextEdit* box) {
+    const QTextDocument* doc = box->document();
+    // The document counts a closing paragraph separator as a character.
+    const qint64 over =
+        notes::fileBytes(doc->characterCount() - 1, doc->blockCount()) - notes::kMaxBytes;
+    if (over <= 0)
+        return false;
+    QTextCursor cursor = box->textCursor();
+    // Each character taken saves at least its byte.
+    cursor.setPosition(std::max(0, cursor.position() - static_cast<int>(over)),
+                       QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    return true;
+}
+
 } // namespace
 
 // --- Abbreviations legend ------------------------------------------------------------------
@@ -88,13 +110,16 @@ void Form1::Text2_Click() {
 
 void Form1::wireNotesPanel() {
     // Checked once the edit is complete: the document cannot be changed from inside its own
-    // change notification.
+    // change notification. What the file cannot hold is taken out again, and the user is told
+    // beside the box without a dialog, so the keys typed next still reach the notes.
     connect(
         Text3->document(), &QTextDocument::contentsChanged, this,
         [this] {
-            const QString refused = removeRefused(Text3);
-            if (!refused.isEmpty())
-                reportFault(notes::refusedMessage(refused, calendar::notesFile(Ruta)));
+            const QString path = calendar::notesFile(Ruta);
+            if (const QString refused = removeRefused(Text3); !refused.isEmpty())
+                hintAtNotes(notes::refusedMessage(refused, path));
+            if (removeTooLong(Text3))
+                hintAtNotes(notes::tooLongMessage(path));
         },
         Qt::QueuedConnection);
     // A text changed since its recovery copy was written needs writing again.
@@ -110,7 +135,7 @@ void Form1::Label13_Click() {
         // closing it could never write an empty text over the user's notes.
         const notes::NotesRead read = notes::readNotes(path);
         if (read.state == notes::NotesRead::State::Unreadable) {
-            reportFault(notes::unreadableMessage(path));
+            reportFault(notes::unreadableMessage(read));
             return;
         }
         ++PulsNotas;
@@ -136,6 +161,11 @@ void Form1::Label13_Click() {
                           closeNotesPanel();
                           prompter_.tell(notes::recoveryMessage(copy));
                       });
+}
+
+void Form1::hintAtNotes(const QString& text) {
+    QApplication::beep();
+    QToolTip::showText(Text3->mapToGlobal(QPoint(0, Text3->height())), text, Text3);
 }
 
 void Form1::closeNotesPanel() {
@@ -179,7 +209,7 @@ QString Form1::rescueNotes() {
 void Form1::wireReturnFromForm2() {
     // Form_Activate runs when this window becomes the active one straight from the open table;
     // a return from another program, from no window or from a dialog starts nothing.
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* active) {
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* active) {
         const bool back = fromForm2_ && active && active == windowHandle();
         fromForm2_ = active && form2_ && active == form2_->windowHandle();
         if (back)
@@ -200,8 +230,11 @@ void Form1::Command8_Click() {
             setButtonColour(Command8, colours::kOffGrey);
             Form_Activate();
         });
-        // Beside the main window, on its right.
-        form2_->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the main window, wholly on its screen and clear of its close glyph.
+        const QSize frame = form2_->size().grownBy(placement::frameMargins(form2_));
+        const QRect glyph(Command1->mapToGlobal(QPoint(0, 0)), Command1->size());
+        form2_->move(
+            placement::beside(frameGeometry(), frame, screen()->availableGeometry(), glyph));
     }
     form2_->show();
 }

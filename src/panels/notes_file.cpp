@@ -22,6 +22,11 @@ QString fileName(const QString& path) {
 
 } // namespace
 
+qint64 fileBytes(qint64 characters, qint64 lines) {
+    // A line break of the text is one character and two bytes, and the last line has its own.
+    return characters == 0 ? 0 : characters + lines + 1;
+}
+
 QString textFromBytes(const QByteArray& bytes) {
     QString text = textfile::decode(bytes);
     text.replace(QStringLiteral("\r\n"), QString(kLf));
@@ -64,9 +69,25 @@ NotesRead readNotes(const QString& path) {
     // Read as the data files are, so that a folder, FIFO or device in its place ends the read
     // at once, and whole or not at all: every byte decodes, so the text read is the file.
     try {
-        return {NotesRead::State::Read, textFromBytes(textfile::readFileBytes(path)), {}};
+        return {
+            NotesRead::State::Read, textFromBytes(textfile::readFileBytes(path, kMaxBytes)), {}};
     } catch (const DataFault& fault) {
-        return {NotesRead::State::Unreadable, {}, fault.message()};
+        QString why;
+        switch (fault.kind()) {
+        case DataFault::Kind::TooLarge:
+            why = QStringLiteral("pasa de %1 MB, lo más que pueden ocupar las notas")
+                      .arg(kMaxBytes / (1024 * 1024));
+            break;
+        case DataFault::Kind::NotRegular:
+            why = QStringLiteral("no es un archivo normal, sino una carpeta o un archivo especial");
+            break;
+        default:
+            why = QStringLiteral("el sistema no deja leerlo (permisos o fallo del disco)");
+            break;
+        }
+        return {NotesRead::State::Unreadable,
+                {},
+                QStringLiteral("No se puede leer el archivo \"%1\": %2.").arg(fileName(path), why)};
     }
 }
 
@@ -82,8 +103,12 @@ void writeNotes(const QString& path, const QString& text) {
                         QStringLiteral("Las notas tienen caracteres que el archivo no puede "
                                        "guardar: ") +
                             refusedText(text, refusedCharacters(text)) + QLatin1Char('\n') + kept);
-    QSaveFile file(path);
     const QByteArray bytes = bytesFromText(text);
+    if (bytes.size() > kMaxBytes)
+        throw DataFault(
+            DataFault::Kind::WriteFailed, path,
+            QStringLiteral("Las notas pasan de %1 MB.\n").arg(kMaxBytes / (1024 * 1024)) + kept);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw DataFault(DataFault::Kind::WriteFailed, path, kept);
 }
@@ -144,9 +169,14 @@ QString refusedText(const QString& text, const QList<Refused>& refused) {
     return seen.join(QLatin1Char(' '));
 }
 
-QString unreadableMessage(const QString& path) {
-    return QStringLiteral("No se puede leer el archivo \"%1\". Las notas no se abren, para no "
-                          "sustituir su contenido.")
+QString unreadableMessage(const NotesRead& read) {
+    return read.fault + QStringLiteral(" Las notas no se abren, para no sustituir su contenido.");
+}
+
+QString tooLongMessage(const QString& path) {
+    return QStringLiteral("Las notas no pueden pasar de %1 MB en el archivo \"%2\": lo escrito "
+                          "de más no se ha añadido.")
+        .arg(kMaxBytes / (1024 * 1024))
         .arg(fileName(path));
 }
 

@@ -11,6 +11,14 @@
 
 namespace notes {
 
+// The largest notes file, read or written: room for a user's notes of many years, small enough
+// for the panel to open at once.
+inline constexpr qint64 kMaxBytes = 1024 * 1024;
+
+// The size of the file that holds a text of `characters` characters on `lines` lines (each
+// line ended by CR LF; the empty text is the empty file).
+qint64 fileBytes(qint64 characters, qint64 lines);
+
 // The text of the box for the bytes of the file. CR LF, LF and a lone CR each end a line.
 QString textFromBytes(const QByteArray& bytes);
 
@@ -35,7 +43,7 @@ struct NotesRead {
     QString fault;
 };
 // Reads the whole file or nothing: a file that is not a regular file, cannot be read or is
-// larger than any notes could be is Unreadable, never a partial or empty text.
+// larger than kMaxBytes is Unreadable, never a partial or empty text, and `fault` says why.
 NotesRead readNotes(const QString& path);
 
 // Whether closing the panel writes the file: when the text was edited, or the file is missing.
@@ -43,7 +51,8 @@ bool needsWrite(const QString& path, bool edited);
 
 // Replaces the file with the text, atomically: the previous file is untouched unless the whole
 // new text reached the disk. Throws DataFault (WriteFailed) naming the file when the file
-// cannot be written or the text holds a character the code page cannot hold.
+// cannot be written, the text holds a character the code page cannot hold or the file would be
+// larger than kMaxBytes.
 void writeNotes(const QString& path, const QString& text);
 
 // Writes the text, as the notes file would hold it, to a recovery copy for when the notes file
@@ -67,7 +76,10 @@ struct Refused {
 QList<Refused> refusedCharacters(const QString& text);
 
 // The Spanish messages of the panel, naming the file.
-QString unreadableMessage(const QString& path);
+// `read`: an Unreadable read, whose fault says why.
+QString unreadableMessage(const NotesRead& read);
+// The text typed past kMaxBytes was not added.
+QString tooLongMessage(const QString& path);
 // `characters`: the refused characters of a text, each once, in their order in the text.
 QString refusedMessage(const QString& characters, const QString& path);
 // The refused characters of the text, each once, in order.

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void endThatCannotAskLeavesARecoveryCopy();
     void charactersOutsideTheCodePageAreRefused_data();
     void charactersOutsideTheCodePageAreRefused();
+    void notesAtTheLimitOpenAndKeepTheLimit();
 };
 
 void TstNotesPanel::toggleColoursCaptionsAndSize() {
@@ -149,6 +151,7 @@ void TstNotesPanel::unreadableFileKeepsThePanelClosed() {
     click(w.form.Label13);
     QCOMPARE(w.prompter.messages.size(), 1);
     QVERIFY(w.prompter.messages.first().contains(QDir::toNativeSeparators(w.notes())));
+    QVERIFY(w.prompter.messages.first().contains(QStringLiteral("no es un archivo normal")));
     QCOMPARE(w.form.pulsNotas(), 0);
     QCOMPARE(w.form.Label13->text(), QStringLiteral("Notas"));
     QVERIFY(w.form.Text3->isHidden());
@@ -289,21 +292,51 @@ void TstNotesPanel::charactersOutsideTheCodePageAreRefused_data() {
 void TstNotesPanel::charactersOutsideTheCodePageAreRefused() {
     QFETCH(bool, pasted);
     Window w;
+    w.form.show();
     click(w.form.Label13);
     const QString entered = QStringLiteral("Ωmega: café € ő");
-    if (pasted)
+    if (pasted) {
         w.form.Text3->insertPlainText(entered);
-    else
-        type(w.form.Text3, entered);
+    } else {
+        // Key by key, each handled before the next: the keys after a refused one still count.
+        for (const QChar c : entered) {
+            type(w.form.Text3, QString(c));
+            QCoreApplication::sendPostedEvents();
+        }
+    }
     QCoreApplication::sendPostedEvents();
     QCOMPARE(w.form.Text3->toPlainText(), QStringLiteral("mega: café € "));
-    QVERIFY(!w.prompter.messages.isEmpty());
-    const QString told = w.prompter.messages.last();
-    QVERIFY(told.contains(QStringLiteral("Ω")));
+    // Told beside the box, with no dialog to take the keys.
+    QVERIFY(w.prompter.messages.isEmpty());
+    const QString told = QToolTip::text();
     QVERIFY(told.contains(QStringLiteral("ő")));
+    if (pasted)
+        QVERIFY(told.contains(QStringLiteral("Ω")));
     QVERIFY(told.contains(QDir::toNativeSeparators(w.notes())));
     click(w.form.Label13);
     QCOMPARE(fileBytes(w.notes()), QByteArray("mega: caf\xe9 \x80 \r\n"));
+}
+
+void TstNotesPanel::notesAtTheLimitOpenAndKeepTheLimit() {
+    // A file just under the limit opens; of three keys typed at its end, the first fits.
+    Window w;
+    QByteArray lines;
+    while (lines.size() < notes::kMaxBytes - 1100)
+        lines += QByteArray(998, 'a') + "\r\n";
+    const QByteArray line(notes::kMaxBytes - 3 - lines.size(), 'a');
+    writeRaw(w.notes(), lines + line + "\r\n");
+    w.form.show();
+    click(w.form.Label13);
+    QCOMPARE(w.form.pulsNotas(), 1);
+    w.form.Text3->moveCursor(QTextCursor::End);
+    for (const QChar c : QStringLiteral("bcd")) {
+        type(w.form.Text3, QString(c));
+        QCoreApplication::sendPostedEvents();
+    }
+    QVERIFY(w.prompter.messages.isEmpty());
+    QVERIFY(QToolTip::text().contains(QStringLiteral("1 MB")));
+    click(w.form.Label13);
+    QCOMPARE(fileBytes(w.notes()), lines + line + "b\r\n");
 }
 
 QTEST_MAIN(TstNotesPanel)

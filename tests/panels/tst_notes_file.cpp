@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void everyByteOfTheCodePageIsKept();
     void aFileThatCannotBeReadGivesNoText_data();
     void aFileThatCannotBeReadGivesNoText();
+    void notesAtTheLimitAreSavedAndReadBack();
     void recoveryCopy_data();
     void recoveryCopy();
 };
@@ -189,23 +191,32 @@ void TstNotesFile::everyByteOfTheCodePageIsKept() {
 }
 
 void TstNotesFile::aFileThatCannotBeReadGivesNoText_data() {
-    QTest::addColumn<bool>("fifo");
-    QTest::newRow("folder") << false;
-    QTest::newRow("FIFO") << true;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("folder") << "folder"
+                            << "no es un archivo normal";
+    QTest::newRow("FIFO") << "fifo"
+                          << "no es un archivo normal";
+    QTest::newRow("one byte past the limit") << "large"
+                                             << "pasa de 1 MB";
 }
 
 void TstNotesFile::aFileThatCannotBeReadGivesNoText() {
-    QFETCH(bool, fifo);
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    if (kind == "large") {
+        writeBytes(path, QByteArray(notes::kMaxBytes + 1, 'a'));
+    } else if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+    } else {
 #ifdef Q_OS_UNIX
-    QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                 : QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 #else
-    if (fifo)
         QSKIP("no FIFOs here");
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notas.txt")));
 #endif
+    }
     QElapsedTimer timer;
     timer.start();
     const notes::NotesRead read = notes::readNotes(path);
@@ -214,6 +225,22 @@ void TstNotesFile::aFileThatCannotBeReadGivesNoText() {
     QCOMPARE(read.state, notes::NotesRead::State::Unreadable);
     QVERIFY(read.text.isEmpty());
     QVERIFY2(read.fault.contains(QDir::toNativeSeparators(path)), qPrintable(read.fault));
+    QVERIFY2(read.fault.contains(why), qPrintable(read.fault));
+}
+
+void TstNotesFile::notesAtTheLimitAreSavedAndReadBack() {
+    // One line as long as the limit allows, then a second line: 2 bytes of line end each.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notas.txt"));
+    const QString text = QString(notes::kMaxBytes - 5, QLatin1Char('x')) + QStringLiteral("\ny");
+    notes::writeNotes(path, text);
+    QCOMPARE(QFileInfo(path).size(), notes::kMaxBytes);
+    const notes::NotesRead read = notes::readNotes(path);
+    QCOMPARE(read.state, notes::NotesRead::State::Read);
+    QCOMPARE(read.text, text);
+    // One character more is refused, and the file stays as it was.
+    QVERIFY_THROWS_EXCEPTION(DataFault, notes::writeNotes(path, text + QLatin1Char('z')));
+    QCOMPARE(QFileInfo(path).size(), notes::kMaxBytes);
 }
 
 void TstNotesFile::recoveryCopy_data() {
