@@ -6,12 +6,14 @@
 // for every rule of the calendar. A run of the day view draws the one day value the core
 // computes (dayview::runDay).
 
+#include "datacheck/data_check.h"
 #include "dayview/day_view.h"
 #include "dayview/overflow.h"
 #include "gui/form2.h"
 #include "gui/form_label.h"
 #include "navigation/step_repeat.h"
 #include "navigation/step_state.h"
+#include "platform/data_fault.h"
 #include "search/text_search.h"
 
 #include <QDate>
@@ -22,6 +24,7 @@
 #include <functional>
 
 #include <memory>
+#include <optional>
 
 class Clock;
 class Prompter;
@@ -42,12 +45,15 @@ public:
     Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // Whether the start also checks the data directory, once, on another thread (the window
+    // keeps working meanwhile).
+    enum class DataCheck { None, InBackground };
+
     // Starts the window's life: the years of the banner, the first run of the day view and the
-    // clock; tells where the notes are that an earlier run had to leave in a recovery copy.
-    void start();
-    // Checks the data directory once, on another thread; when it finds problems, one message
-    // names the first few. The window keeps working meanwhile.
-    void checkDataInBackground();
+    // clock. What the start of the program has to tell (`told`), the first run's fault, where
+    // the notes are that an earlier run had to leave in a recovery copy and the first problems
+    // the data check finds come in one message, each fault once, when the check is done.
+    void start(const QStringList& told = {}, DataCheck check = DataCheck::None);
 
     // Each termination signal of the system. The first closes the window as the user would
     // (saving the notes, or asking the user when they cannot be written); a later one, while
@@ -162,7 +168,12 @@ private:
     void automaticRun(const QDate& today);
     void watchDataFiles();
     void showDay();
+    // Label14 shows `line`, the line of day `day` of `month` in the year of the last run.
+    void showLine(const QString& line, int month, int day);
     void reportFault(const QString& message);
+    void checkDataInBackground();
+    // Tells the start's report with the data check's findings, when the report is still due.
+    void tellStartReport(const QList<datacheck::Problem>& problems);
     // Saves an open notes panel; the fault when the user's text could not be written, else "".
     QString saveNotes();
     // Writes the open panel's text to a recovery copy; its path, or "" (the user is told).
@@ -170,6 +181,8 @@ private:
     // The same, recorded so that the next start tells the user where the copy is.
     bool rescueForNextStart();
     void closeNotesPanel();
+    // Tells the user about the notes beside the box, with a beep and no dialog.
+    void hintAtNotes(const QString& text);
     void wireNotesPanel();
     void wireEnding();
     // The notes cannot be written: the user stays, or ends with the text in a recovery copy.
@@ -178,7 +191,8 @@ private:
     // `leave` writes the recovery copy and goes on with `left`, given the copy's path.
     void offerRecoveryCopy(const QString& fault, const QString& question, const QString& leave,
                            std::function<void(const QString& copy)> left);
-    void tellRecoveredNotes();
+    // Where the notes are that an earlier run had to leave in recovery copies, once.
+    QStringList recoveredNotesMessages();
     void wireReturnFromForm2();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
@@ -200,11 +214,18 @@ private:
     Prompter& prompter_;
     QTimer clockTimer_;
     QDate triedDate_;   // the date of the last run, whether it succeeded or not
+    QString lineDate_;  // the date of the line Label14 shows, in words
     QString lastFault_; // the message of the last run that failed, until one succeeds
     // While the last run has failed: the data directory and its files, and the retry once
     // their changes have settled.
     std::unique_ptr<QFileSystemWatcher> dataWatcher_;
     QTimer retryTimer_;
+    // What the start has to tell, held until the data check is done.
+    struct StartReport {
+        QStringList told;
+        std::optional<DataFault> runFault;
+    };
+    std::optional<StartReport> startReport_;
     QPointer<Form2> form2_;
     bool fromForm2_ = false;    // the table was the active window until now
     bool notesRescued_ = false; // the panel's text, unchanged since, is in a recovery copy

@@ -4,6 +4,7 @@
 // and at the next date change; its message is shown once, until a run succeeds.
 
 #include "dayview/day_view.h"
+#include "dayview/line_date.h"
 #include "gui/accessible_names.h"
 #include "gui/form1.h"
 #include "liturgical_time/liturgical_colour.h"
@@ -11,6 +12,7 @@
 #include "platform/data_fault.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,7 +72,10 @@ void Form1::runDayView(const QDate& today, const calendar::CalendarSource& files
     if (fault->message() == lastFault_)
         return;
     lastFault_ = fault->message();
-    reportFault(lastFault_);
+    if (startReport_)
+        startReport_->runFault = fault; // told with the rest of the start's report
+    else
+        reportFault(lastFault_);
 }
 
 void Form1::watchDataFiles() {
@@ -84,12 +89,21 @@ void Form1::watchDataFiles() {
                 qOverload<>(&QTimer::start));
     }
     // A file replaced by another of the same name leaves the watch: every try watches anew.
+    // A data directory that is gone is waited for in the nearest folder above it that is
+    // there: its return changes that folder, and the try after it watches the directory.
     const QDir dir(Ruta);
-    if (!dir.exists())
-        return;
-    QStringList paths = {dir.absolutePath()};
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
-        paths.append(dir.absoluteFilePath(name));
+    QString folder = dir.absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).absolutePath();
+        if (up == folder)
+            return;
+        folder = up;
+    }
+    QStringList paths = {folder};
+    if (folder == dir.absolutePath()) {
+        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
+            paths.append(dir.absoluteFilePath(name));
+    }
     const QStringList watched = dataWatcher_->files() + dataWatcher_->directories();
     paths.removeIf([&watched](const QString& path) { return watched.contains(path); });
     if (!paths.isEmpty())
@@ -100,8 +114,7 @@ void Form1::showDay() {
     const dayview::DayCaptions c = dayview::captionsOf(shown_);
     Label1->setText(c.weekday);
     Label15->setText(c.month);
-    Label14->setText(c.line);
-    Flech();
+    showLine(c.line, triedDate_.month(), triedDate_.day());
     Label9->setText(c.movable);
     Label4->setText(c.year);
     Label8->setText(c.cycle);
@@ -111,6 +124,15 @@ void Form1::showDay() {
     Label6->setAccessibleDescription(accessibility::swatchDescription(liturgy::colourName(colour)));
     Label7->setText(c.season);
     Label11->setText(c.week);
+}
+
+void Form1::showLine(const QString& line, int month, int day) {
+    Label14->setText(line);
+    lineDate_ = dayview::lineDateText(triedDate_.year(), month, day);
+    // A screen reader reads the line, then whose day it is.
+    Label14->setAccessibleDescription(
+        line.isEmpty() ? lineDate_ : QStringLiteral("%1 (%2)").arg(line, lineDate_));
+    Flech();
 }
 
 void Form1::Flech() {

@@ -101,7 +101,9 @@ void Form1::terminationSignal() {
     QCoreApplication::quit();
 }
 
-void Form1::tellRecoveredNotes() {
+QStringList Form1::recoveredNotesMessages() {
+    QStringList messages;
     for (const QString& copy : notes::RecoveryRecord(calendar::notesFile(Ruta)).take())
-        prompter_.tell(notes::recoveryMessage(copy));
+        messages.append(notes::recoveryMessage(copy));
+    return messages;
 }

@@ -83,10 +83,7 @@ int main(int argc, char* argv[]) {
     prompter.setParent(&form);
     programStart.serve(&form);
     form.show();
-    for (const QString& message : programStart.messages())
-        prompter.tell(message);
-    form.start();
-    form.checkDataInBackground();
+    form.start(programStart.messages(), Form1::DataCheck::InBackground);
     // A termination signal closes the window as the user would, keeping the notes; a second
     // one ends the program with notes that could not be saved in a recovery copy.
     termination::onTerminationSignal([&form] { form.terminationSignal(); });

@@ -5,6 +5,7 @@
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void specialFilesAreNamedAtOnce_data();
     void specialFilesAreNamedAtOnce();
     void dataCheckAtStartNamesTheProblems();
+    void oneReportAtStart();
     void midnightStartsANewRun();
     void midnightKeepsTheFocusInATextBox_data();
     void midnightKeepsTheFocusInATextBox();
@@ -193,12 +195,27 @@ void TstForm1::specialFilesAreNamedAtOnce() {
 void TstForm1::dataCheckAtStartNamesTheProblems() {
     MainWindowFixture w(QDate(2009, 4, 12));
     w.data.setMovableLine(5, 11, QStringLiteral("99-12-abr")); // Easter 2009, another year
-    w.form.start();
-    QVERIFY(w.prompter.messages.isEmpty()); // the day view reads only the day and month
-    w.form.checkDataInBackground();
+    w.form.start({}, Form1::DataCheck::InBackground);
+    QVERIFY(w.prompter.messages.isEmpty()); // told once the check is done
     QTRY_COMPARE(w.prompter.messages.size(), 1);
     QVERIFY(w.prompter.messages.first().contains("c5.txt:11:"));
     QVERIFY(w.prompter.messages.first().contains("orvantel-dia --comprobar"));
+}
+
+void TstForm1::oneReportAtStart() {
+    // The date of Easter 2009 that the first run reads, and the check names by its line.
+    MainWindowFixture w(QDate(2009, 4, 12));
+    w.data.setMovableLine(5, 11, QStringLiteral("09-31-abr"));
+    const QString edited = QStringLiteral("Se conservan sus cambios en 01.txt.");
+    w.form.start({edited}, Form1::DataCheck::InBackground);
+    QVERIFY(w.prompter.messages.isEmpty());
+    QTRY_COMPARE(w.prompter.messages.size(), 1);
+    const QString told = w.prompter.messages.first();
+    QVERIFY2(told.startsWith(edited), qPrintable(told));
+    QCOMPARE(told.count(QStringLiteral("c5.txt")), 1);
+    QVERIFY2(told.contains(QStringLiteral("c5.txt:11:")), qPrintable(told));
+    QCoreApplication::processEvents();
+    QCOMPARE(w.prompter.messages.size(), 1);
 }
 
 void TstForm1::midnightStartsANewRun() {
@@ -255,30 +272,40 @@ void TstForm1::midnightKeepsTheFocusInATextBox() {
 }
 
 void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain_data() {
+    // The new c19.txt, or none; for no c19 either, the whole data folder is taken away.
     QTest::addColumn<QStringList>("c19");
-    QTest::newRow("c19 missing") << QStringList();
+    QTest::addColumn<bool>("folderGone");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("c19 missing") << QStringList() << false << "c19.txt";
     // (A c19 too short for the year is no fault: the year is then out of the calendar.)
     QStringList longLine = DataFixture().lines(QStringLiteral("c19.txt"));
     longLine[10] = QString(5000, QLatin1Char('9'));
-    QTest::newRow("c19 with an endless line") << longLine;
+    QTest::newRow("c19 with an endless line") << longLine << false << "c19.txt";
+    QTest::newRow("data folder gone") << QStringList() << true << ".txt";
 }
 
 void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain() {
     QFETCH(QStringList, c19);
+    QFETCH(bool, folderGone);
+    QFETCH(QString, named);
     // Pentecost 2009 is on 31 May; the Monday after it opens week 9 of Ordinary Time, the
     // first day whose week is read from "c19.txt".
     StartedMainWindow w(QDate(2009, 5, 31), QTime(23, 59, 59));
     QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
     QVERIFY(!w.form.Label7->text().isEmpty());
     const QStringList whole = w.data.lines(QStringLiteral("c19.txt"));
-    if (c19.isEmpty())
+    const QString folder = QDir(w.data.ruta()).absolutePath();
+    const QString aside = folder + QStringLiteral("-aparte");
+    if (folderGone)
+        QVERIFY(QDir().rename(folder, aside));
+    else if (c19.isEmpty())
         w.data.removeFile(QStringLiteral("c19.txt"));
     else
         w.data.writeLines(QStringLiteral("c19.txt"), c19);
 
     w.clock.set(QDate(2009, 6, 1), QTime(0, 0, 0));
     QTRY_COMPARE(w.prompter.messages.size(), 1);
-    QVERIFY(w.prompter.messages.first().contains(QStringLiteral("c19.txt")));
+    QVERIFY(w.prompter.messages.first().contains(named));
     for (FormLabel* field : {w.form.Label8, w.form.Label7, w.form.Label11})
         QCOMPARE(field->text(), QString());
     QCOMPARE(w.form.Label6->background(), QColor(192, 192, 192));
@@ -289,8 +316,11 @@ void TstForm1::failedRunLeavesNothingStaleAndIsTriedAgain() {
     QTRY_COMPARE(w.form.Label2->text(), QStringLiteral("00:00:01"));
     QCOMPARE(w.prompter.messages.size(), 1);
 
-    // Mending the file brings the view back, without a click.
-    w.data.writeLines(QStringLiteral("c19.txt"), whole);
+    // Mending the file, or putting the folder back, brings the view back without a click.
+    if (folderGone)
+        QVERIFY(QDir().rename(aside, folder));
+    else
+        w.data.writeLines(QStringLiteral("c19.txt"), whole);
     QTRY_COMPARE(w.form.Label11->text(), QStringLiteral("Semana  9"));
     QCOMPARE(w.form.Label1->text(), QStringLiteral("Martes"));
     QCOMPARE(w.form.Label8->text(), QStringLiteral("Ciclo B"));
