@@ -25,8 +25,7 @@ void Form1::makeStep(Step step) {
         const StepState::Shown shown = (steps.*step)();
         if (shown.monthName)
             Label15->setText(*shown.monthName);
-        Label14->setText(shown.line);
-        Flech();
+        showLine(shown.line, shown.month, shown.day);
     } catch (const DataFault& fault) {
         // One message, not one per pass of a held button.
         stepRepeat.stop();
@@ -60,10 +59,12 @@ void Form1::Label19_MouseUp() {
 }
 
 void Form1::Label14_MouseMove() {
-    // The same test as the overflow mark: the whole line when it is wider than the label.
-    Label14->setToolTip(QString());
+    // The date the line belongs to; under it, by the same test as the overflow mark, the whole
+    // line when it is wider than the label.
+    QString tip = lineDate_;
     if (overflow::overflows(textWidthTwips(Label14->text())))
-        Label14->setToolTip(Label14->text());
+        tip += QLatin1Char('\n') + Label14->text();
+    Label14->setToolTip(tip);
 }
 
 void Form1::Command2_Click() {

@@ -24,7 +24,7 @@ QString accessibleText(QWidget* widget, QAccessible::Text text) {
 // itself for an empty name.
 QWidget* showWithFocus(Form1& form, const QString& control) {
     form.show();
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))
         return nullptr;
     if (control.isEmpty())
@@ -70,7 +70,7 @@ void TstAccessibility::namesAndDescriptions_data() {
         {"notes toggle", "Label13", "Notas", "Notas (Alt+N)"},
         {"weekday", "Label1", "Día de la semana", "Viernes"},
         {"month", "Label15", "Mes", "Abril"},
-        {"line", "Label14", "Celebraciones del día", "Dia 10/4"},
+        {"line", "Label14", "Celebraciones del día", "Dia 10/4 (viernes, 10 de abril de 2009)"},
         {"week, empty", "Label11", "Semana", ""},
         {"clock", "Label2", "Hora", "12:00:00"},
         {"search status", "Text1", "Estado de la búsqueda", ""},

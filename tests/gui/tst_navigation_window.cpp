@@ -131,7 +131,10 @@ void TstNavigationWindow::tooltipShowsALongLine() {
     w.data.setDayLine(4, 12, line);
     w.form.start();
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
-    QCOMPARE(w.form.Label14->toolTip(), shown ? line : QString());
+    const QString date = QStringLiteral("domingo, 12 de abril de 2009");
+    QCOMPARE(w.form.Label14->toolTip(), shown ? date + QLatin1Char('\n') + line : date);
+    QVERIFY(w.form.Label14->accessibleDescription().endsWith(date + QLatin1Char(')')) ||
+            w.form.Label14->accessibleDescription() == date);
     QCOMPARE(!w.form.Label20->text().isEmpty(), shown); // the overflow mark agrees
 }
 
@@ -140,10 +143,13 @@ void TstNavigationWindow::tooltipFollowsThePointerNotTheCaption() {
     w.data.setDayLine(4, 12, longLine());
     w.form.start();
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
-    click(w.form, w.form.Label19); // a short line now
-    QCOMPARE(w.form.Label14->toolTip(), longLine());
+    click(w.form, w.form.Label19); // a short line now, of the next day
+    QCOMPARE(w.form.Label14->toolTip(),
+             QStringLiteral("domingo, 12 de abril de 2009\n") + longLine());
+    QVERIFY(w.form.Label14->accessibleDescription().endsWith(
+        QStringLiteral("(lunes, 13 de abril de 2009)")));
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
-    QCOMPARE(w.form.Label14->toolTip(), QString());
+    QCOMPARE(w.form.Label14->toolTip(), QStringLiteral("lunes, 13 de abril de 2009"));
 }
 
 QTEST_MAIN(TstNavigationWindow)
