@@ -21,8 +21,8 @@ int twoDigitNumber(QStringView text) {
 CalTable::CalTable(const QStringList& lines)
     : CalTable(int(lines.size()), [&lines](int i) { return QStringView(lines.at(i)); }) {}
 
-CalTable::CalTable(int count, const std::function<QStringView(int)>& lineAt) : lineCount_(count) {
-    for (int i = 0; i < lineCount_; ++i) {
+CalTable::CalTable(int count, const std::function<QStringView(int)>& lineAt) {
+    for (int i = 0; i < count; ++i) {
         const QStringView line = lineAt(i);
         if (const int day = twoDigitNumber(fieldView(line, 1, 2)); day >= 1 && day <= 31)
             for (int month = 1; month <= 12; ++month) {

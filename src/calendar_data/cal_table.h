@@ -31,8 +31,6 @@ public:
     // The two-digit years whose line has a dominical digit in column 45, by the rule of the
     // years the calendar covers.
     const std::bitset<100>& listedYears() const { return listed_; }
-    // The number of lines the table was made from.
-    int lineCount() const { return lineCount_; }
 
 private:
     static constexpr int kDigits = 10; // a day letter reads as a number 0 .. 9
@@ -45,7 +43,6 @@ private:
     };
     std::array<std::optional<YearLine>, 100> years_;
     std::bitset<100> listed_;
-    int lineCount_ = 0;
 };
 
 } // namespace calendar

@@ -50,6 +50,24 @@ std::shared_ptr<const CalTable> CalendarSource::calTable() const {
     return std::make_shared<const CalTable>(lines);
 }
 
+namespace {
+
+// The tables of "cal.txt" made from views of the loaded text, no line copied; throws as
+// CalendarSource::calTable.
+std::shared_ptr<const CalTable> tableOf(const textfile::LoadedFile& loaded, const QString& path) {
+    const int count = loaded.lineCount();
+    if (count < kCalLines)
+        throw DataFault(DataFault::Kind::PastEnd, path);
+    return std::make_shared<const CalTable>(count,
+                                            [&loaded](int i) { return loaded.lineView(i + 1); });
+}
+
+} // namespace
+
+std::shared_ptr<const CalTable> DiskSource::calTable() const {
+    return tableOf(textfile::LoadedFile(calPath()), calPath());
+}
+
 QStringList DiskSource::readLines(const QString& path, int count) const {
     return textfile::readLines(path, count);
 }
@@ -93,17 +111,9 @@ QString MemorySource::readLine(const QString& path, int line) const {
 }
 
 std::shared_ptr<const CalTable> MemorySource::calTable() const {
-    if (calTable_)
-        return calTable_;
-    // Made from views of the loaded text: no line is copied. A fault is not kept here: the
-    // loaded file throws it again.
-    const QString& path = calPath();
-    const textfile::LoadedFile& loaded = file(path);
-    const int count = loaded.lineCount();
-    if (count < kCalLines)
-        throw DataFault(DataFault::Kind::PastEnd, path);
-    calTable_ = std::make_shared<const CalTable>(
-        count, [&loaded](int i) { return loaded.lineView(i + 1); });
+    // A fault is not kept here: the loaded file throws it again.
+    if (!calTable_)
+        calTable_ = tableOf(file(calPath()), calPath());
     return calTable_;
 }
 

@@ -64,6 +64,7 @@ public:
     QStringList readLines(const QString& path, int count) const override;
     QStringList readAllLines(const QString& path) const override;
     bool exists(const QString& path) const override;
+    std::shared_ptr<const CalTable> calTable() const override;
 };
 
 // The files read once, each at its first use, and kept as they were then: every later call

@@ -123,7 +123,8 @@ struct Options {
     QCommandLineOption comprobar{
         QStringLiteral("comprobar"),
         QStringLiteral("comprueba los archivos del calendario de la carpeta de datos y\n"
-                       "escribe cada problema en una línea: archivo:línea: problema")};
+                       "escribe cada problema en una línea: archivo:línea: problema;\n"
+                       "un aviso (\"archivo:línea: aviso: ...\") no impide mostrar ningún día")};
 
     QList<QCommandLineOption> all() const {
         return {datos, desde, hasta, formato, salida, comprobar, version, help};

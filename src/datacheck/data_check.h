@@ -17,8 +17,8 @@ struct Problem {
     QString file; // the file name, "c5.txt"
     int line = 0; // from 1; 0 when the problem is the whole file's
     QString text; // what is wrong, in Spanish
-    // A warning: the program shows every day as the data means it, and the file still wants
-    // mending (lines it never reads, an empty day text). Otherwise a fault: a day is shown
+    // A warning: the program can still show every day (the file holds lines it never reads, or
+    // a day with an empty text), and the file wants mending. Otherwise a fault: a day is shown
     // wrong, or not at all.
     bool warning = false;
 };
