@@ -18,12 +18,6 @@ namespace datacheck {
 namespace {
 
 constexpr int kEasterFile = 5;
-constexpr int kMonday = 1;
-constexpr int kWednesday = 3;
-constexpr int kThursday = 4;
-constexpr int kFriday = 5;
-constexpr int kSaturday = 6;
-constexpr int kSunday = 7;
 
 struct Day {
     int month = 0;
@@ -85,29 +79,29 @@ Rule orHolyFamilyDay(Rule r) {
 
 const std::array kRules = {
     between(1, 0, {1, 1}, {1, 1}),
-    between(2, kSunday, {1, 7}, {1, 13}), // the Baptism: the Sunday after 6 January
-    fromEaster(3, kWednesday, -46),       // Ash Wednesday
-    fromEaster(4, kSunday, -7),           // Palm Sunday
+    between(2, Qt::Sunday, {1, 7}, {1, 13}), // the Baptism: the Sunday after 6 January
+    fromEaster(3, Qt::Wednesday, -46),       // Ash Wednesday
+    fromEaster(4, Qt::Sunday, -7),           // Palm Sunday
     [] {
-        Rule easter = between(kEasterFile, kSunday, {3, 22}, {4, 25});
+        Rule easter = between(kEasterFile, Qt::Sunday, {3, 22}, {4, 25});
         easter.fromEaster = 0;
         return easter;
     }(),
-    fromEaster(6, kSunday, 49),             // Pentecost
-    between(7, kSunday, {11, 27}, {12, 3}), // the First Sunday of Advent
+    fromEaster(6, Qt::Sunday, 49),             // Pentecost
+    between(7, Qt::Sunday, {11, 27}, {12, 3}), // the First Sunday of Advent
     between(8, 0, {12, 25}, {12, 25}), between(9, 0, {12, 31}, {12, 31}),
-    fromEaster(10, kThursday, -3), // Holy Thursday
-    fromEaster(11, kFriday, -2),   // Good Friday
-    fromEaster(12, kSunday, 42),   // the Ascension, on Sunday
-    fromEaster(13, kThursday, 53), // Jesucristo, Sumo y Eterno Sacerdote
-    fromEaster(14, kSunday, 56),   // the Trinity
-    fromEaster(15, kSunday, 63),   // Corpus Christi, on Sunday
-    fromEaster(16, kFriday, 68),   // the Sacred Heart
+    fromEaster(10, Qt::Thursday, -3), // Holy Thursday
+    fromEaster(11, Qt::Friday, -2),   // Good Friday
+    fromEaster(12, Qt::Sunday, 42),   // the Ascension, on Sunday
+    fromEaster(13, Qt::Thursday, 53), // Jesucristo, Sumo y Eterno Sacerdote
+    fromEaster(14, Qt::Sunday, 56),   // the Trinity
+    fromEaster(15, Qt::Sunday, 63),   // Corpus Christi, on Sunday
+    fromEaster(16, Qt::Friday, 68),   // the Sacred Heart
     // The Immaculate Heart yields to St John the Baptist and to Saints Peter and Paul.
-    yielding(fromEaster(17, kSaturday, 69), {6, 24}, {6, 29}),
-    between(18, kSunday, {11, 20}, {11, 26}),                  // Christ the King
-    orHolyFamilyDay(between(20, kSunday, {12, 26}, {12, 31})), // the Holy Family
-    keptSince(fromEaster(21, kMonday, 50), 2018),              // Santa María, Madre de la Iglesia
+    yielding(fromEaster(17, Qt::Saturday, 69), {6, 24}, {6, 29}),
+    between(18, Qt::Sunday, {11, 20}, {11, 26}),                  // Christ the King
+    orHolyFamilyDay(between(20, Qt::Sunday, {12, 26}, {12, 31})), // the Holy Family
+    keptSince(fromEaster(21, Qt::Monday, 50), 2018), // Santa María, Madre de la Iglesia
 
 };
 
@@ -128,7 +122,7 @@ const std::array kMoved = {
                    [](const QDate& own, const QDate& easter) -> QList<QDate> {
                        if (own >= easter.addDays(-7) && own < easter)
                            return {easter.addDays(-8)};
-                       if (own.dayOfWeek() == kSunday)
+                       if (own.dayOfWeek() == Qt::Sunday)
                            return {own.addDays(1)};
                        return {};
                    }},
@@ -138,7 +132,7 @@ const std::array kMoved = {
                    [](const QDate& own, const QDate& easter) -> QList<QDate> {
                        if (own >= easter.addDays(-7) && own <= easter.addDays(7))
                            return {easter.addDays(8)};
-                       if (own.dayOfWeek() == kSunday)
+                       if (own.dayOfWeek() == Qt::Sunday)
                            return {own.addDays(1)};
                        return {};
                    }},
@@ -146,7 +140,7 @@ const std::array kMoved = {
     // or moved to the Monday.
     MovedSolemnity{24, Day{12, 8}, false,
                    [](const QDate& own, const QDate&) -> QList<QDate> {
-                       if (own.dayOfWeek() == kSunday)
+                       if (own.dayOfWeek() == Qt::Sunday)
                            return {own, own.addDays(1)};
                        return {};
                    }},
@@ -250,7 +244,8 @@ void RuleCheck::rule(const Rule& r, const YearDate& e, int j) {
         return;
     }
     const QDate& date = e.date;
-    if (r.holyFamily && date == QDate(year, 12, 30) && QDate(year, 12, 25).dayOfWeek() == kSunday)
+    if (r.holyFamily && date == QDate(year, 12, 30) &&
+        QDate(year, 12, 25).dayOfWeek() == Qt::Sunday)
         return;
     if (r.weekday != 0 && date.dayOfWeek() != r.weekday) {
         add(r.number, j,
@@ -318,7 +313,7 @@ void RuleCheck::year(int j) {
     if (const YearDate* easter = entry(kEasterFile, j); easter && easter->date.isValid()) {
         const QDate& date = easter->date;
         const int year = 2000 + j;
-        if (date.dayOfWeek() == kSunday && date >= QDate(year, 3, 22) &&
+        if (date.dayOfWeek() == Qt::Sunday && date >= QDate(year, 3, 22) &&
             date <= QDate(year, 4, 25)) {
             easter_ = date;
             easterText_ = easter->text;
