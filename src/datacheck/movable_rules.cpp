@@ -10,6 +10,8 @@
 #include "calendar_data/calendar_files.h"
 #include "datacheck/check_parts.h"
 
+#include <QHash>
+
 #include <array>
 #include <optional>
 
@@ -209,8 +211,11 @@ private:
 
     const QList<QList<YearDate>>& dates_;
     QList<Problem>& out_;
-    QDate easter_; // invalid when c5.txt gives no Easter Sunday for the year
-    QString easterText_;
+    QDate easter_;       // invalid when the data gives no Easter Sunday for the year
+    QString easterFrom_; // where easter_ comes from, for a message
+    // The Easter Sunday that most of the dates tied to it give (at least two), c5.txt's left
+    // out; invalid when none.
+    QDate agreedEaster(int j) const;
 };
 
 void RuleCheck::rule(const Rule& r, const YearDate& e, int j) {
@@ -267,7 +272,7 @@ void RuleCheck::rule(const Rule& r, const YearDate& e, int j) {
     if (byEaster && date != *byEaster)
         add(r.number, j,
             QStringLiteral("%1 cae %2 (c5.txt: %3), y esta celebración cae %4.")
-                .arg(quoted(e.text), fromEasterText(easter_.daysTo(date)), quoted(easterText_),
+                .arg(quoted(e.text), fromEasterText(easter_.daysTo(date)), easterFrom_,
                      fromEasterText(*r.fromEaster)));
 }
 
@@ -293,7 +298,7 @@ void RuleCheck::moved(const MovedSolemnity& m, const YearDate& e, int j) {
     const QString where = days.join(QStringLiteral(" o "));
     if (e.none)
         add(m.number, j,
-            QStringLiteral("%1: en %2 su día, %3, está impedido, y la solemnidad se traslada a "
+            QStringLiteral("%1: en %2 su día, %3, está impedido, y la solemnidad se celebra "
                            "%4; la línea debe dar esa fecha.")
                 .arg(quoted(e.text))
                 .arg(year)
@@ -306,21 +311,43 @@ void RuleCheck::moved(const MovedSolemnity& m, const YearDate& e, int j) {
                 .arg(where));
 }
 
-void RuleCheck::year(int j) {
-    // Easter Sunday from c5.txt, when its own rule holds.
-    easter_ = QDate();
-    easterText_.clear();
-    if (const YearDate* easter = entry(kEasterFile, j); easter && easter->date.isValid()) {
-        const QDate& date = easter->date;
-        const int year = 2000 + j;
-        if (date.dayOfWeek() == Qt::Sunday && date >= QDate(year, 3, 22) &&
-            date <= QDate(year, 4, 25)) {
-            easter_ = date;
-            easterText_ = easter->text;
-        }
-    }
+QDate RuleCheck::agreedEaster(int j) const {
+    QHash<QDate, int> votes;
     for (const Rule& r : kRules)
-        if (const YearDate* e = entry(r.number, j))
+        if (const YearDate* e = entry(r.number, j);
+            e && e->date.isValid() && r.fromEaster && r.number != kEasterFile)
+            ++votes[e->date.addDays(-*r.fromEaster)];
+    QDate agreed;
+    for (auto vote = votes.cbegin(); vote != votes.cend(); ++vote)
+        if (vote.value() > votes.value(agreed))
+            agreed = vote.key();
+    return votes.value(agreed) >= 2 ? agreed : QDate();
+}
+
+void RuleCheck::year(int j) {
+    // Easter Sunday as the dates tied to it agree on it, or else from c5.txt when its own rule
+    // holds; c5.txt is named when it gives another day than they agree on.
+    const int year = 2000 + j;
+    const QDate agreed = agreedEaster(j);
+    const YearDate* c5 = entry(kEasterFile, j);
+    const bool c5Dated = c5 && c5->date.isValid();
+    const bool c5Named = agreed.isValid() && c5Dated && c5->date != agreed;
+    if (c5Named)
+        add(kEasterFile, j,
+            QStringLiteral("%1 no es el domingo de Pascua que dan las demás fechas del año: %2.")
+                .arg(quoted(c5->text), dayName(agreed)));
+    easter_ = agreed;
+    if (!agreed.isValid() && c5Dated && c5->date.dayOfWeek() == Qt::Sunday &&
+        c5->date >= QDate(year, 3, 22) && c5->date <= QDate(year, 4, 25))
+        easter_ = c5->date;
+    if (!easter_.isValid())
+        easterFrom_.clear();
+    else if (c5Dated && c5->date == easter_)
+        easterFrom_ = QStringLiteral("c5.txt: %1").arg(quoted(c5->text));
+    else
+        easterFrom_ = QStringLiteral("%1, según las demás fechas del año").arg(dayName(easter_));
+    for (const Rule& r : kRules)
+        if (const YearDate* e = entry(r.number, j); e && !(r.number == kEasterFile && c5Named))
             rule(r, *e, j);
     for (const MovedSolemnity& m : kMoved)
         if (const YearDate* e = entry(m.number, j))

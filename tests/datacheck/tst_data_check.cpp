@@ -251,6 +251,7 @@ void TstDataCheck::eachFaultIsNamedWithFileAndLine_data() {
     // Movable dates that are dates of their year, on the wrong day (2009: Easter 12 April).
     line("c17 Immaculate Heart 2001 on a Monday", "c17.txt", 3, "01-25-jun");
     line("c3 Ash Wednesday a week early", "c3.txt", 11, "09-18-feb");
+    line("c5 Easter a week late", "c5.txt", 11, "09-19-abr");
     line("c2 Baptism a week late", "c2.txt", 11, "09-18-ene");
     line("c22 San José moved in a free year", "c22.txt", 11, "09-20-mar");
     line("c23 Annunciation 2002 a day late", "c23.txt", 4, "02-09-abr");
