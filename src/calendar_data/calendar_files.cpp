@@ -1,25 +1,15 @@
 #include "calendar_data/calendar_files.h"
 
+#include "calendar_data/cal_table.h"
+
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
+#include <QFileInfo>
+
 namespace calendar {
 
-using textfile::field;
 using textfile::fieldView;
-
-namespace {
-
-// Every line of "cal.txt"; a file shorter than its 31 day lines and heading is a fault.
-const QStringList calLines(const CalendarSource& data) {
-    const QString& path = data.calPath();
-    const QStringList lines = data.readAllLines(path);
-    if (lines.size() < kCalLines)
-        throw DataFault(DataFault::Kind::PastEnd, path);
-    return lines;
-}
-
-} // namespace
 
 const QStringList& nomDia() {
     static const QStringList names = {QStringLiteral("+ Domingo"), QStringLiteral("Lunes"),
@@ -67,36 +57,12 @@ QString notesFile(const QString& ruta) {
 }
 
 QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes) {
-    QString digit;
-    for (const QString& line : calLines(data)) {
-        if (fieldView(line, 41, 2) != anio)
-            continue;
-        const QString afterFebruary = field(line, 47);
-        if (afterFebruary.isEmpty() || mes == QLatin1String("01") || mes == QLatin1String("02"))
-            digit = field(line, 45);
-        else
-            digit = afterFebruary;
-    }
-    return digit;
+    return data.calTable()->dominicalDigit(anio, mes);
 }
 
 std::optional<int> weekdayFromCal(const CalendarSource& data, const QString& dia, int month,
                                   const QString& letraDom) {
-    std::optional<int> weekday;
-    const int l = textfile::numberValue(letraDom);
-    for (const QString& line : calLines(data)) {
-        if (fieldView(line, 1, 2) != dia)
-            continue;
-        const int d = textfile::numberValue(fieldView(line, month * 3));
-        for (int w = 0; w <= 6; ++w) {
-            int k = w + l;
-            if (k > 7)
-                k -= 7;
-            if (k == d)
-                weekday = w;
-        }
-    }
-    return weekday;
+    return data.calTable()->weekday(dia, month, letraDom);
 }
 
 QString dayLine(const CalendarSource& data, int month, int day) {
@@ -143,27 +109,55 @@ MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nA
     return found;
 }
 
-std::optional<YearRange> coveredYears(const CalendarSource& data) {
+namespace {
+
+// The years covered, with the tables of "cal.txt" from `cal()`, asked for after the movable
+// files have been counted (so that a fault of theirs is the one thrown first).
+template <typename Cal>
+std::optional<YearRange> coveredYearsOf(const CalendarSource& data, Cal cal) {
     // A year's line in a movable file is line year + 2: the file holds the years below its
     // line count less one.
     int heldBelow = kLastYear - kFirstYear + 1;
-    for (int n = 1; n <= kMovableFiles; ++n)
-        heldBelow = qMin(heldBelow, data.lineCount(data.movablePath(n)) - 1);
+    QString shortest;
+    for (int n = 1; n <= kMovableFiles; ++n) {
+        const QString& path = data.movablePath(n);
+        if (const int held = data.lineCount(path) - 1; held < heldBelow) {
+            heldBelow = held;
+            shortest = path;
+        }
+    }
+    const std::bitset<100>& listed = cal().listedYears();
     std::optional<YearRange> range;
-    for (const QString& line : calLines(data)) {
-        const QString anio = field(line, 41, 2);
-        bool number = false;
-        const int yy = anio.toInt(&number);
-        const bool twoDigits = number && anio.size() == 2 && anio.at(0).isDigit();
-        if (!twoDigits || field(line, 45).isEmpty() || yy >= heldBelow)
+    bool cutByMovable = false;
+    for (int yy = 0; yy <= kLastYear - kFirstYear; ++yy) {
+        if (!listed.test(yy))
             continue;
+        if (yy >= heldBelow) {
+            cutByMovable = true;
+            continue;
+        }
         const int year = kFirstYear + yy;
         if (!range)
-            range = YearRange{year, year};
-        range->first = qMin(range->first, year);
-        range->last = qMax(range->last, year);
+            range = YearRange{year, year, {}};
+        range->last = year;
     }
+    if (range)
+        range->lastFile = cutByMovable ? QFileInfo(shortest).fileName() : QStringLiteral("cal.txt");
     return range;
+}
+
+} // namespace
+
+std::optional<YearRange> coveredYears(const CalendarSource& data) {
+    std::shared_ptr<const CalTable> table;
+    return coveredYearsOf(data, [&]() -> const CalTable& {
+        table = data.calTable();
+        return *table;
+    });
+}
+
+std::optional<YearRange> coveredYears(const CalendarSource& data, const CalTable& cal) {
+    return coveredYearsOf(data, [&]() -> const CalTable& { return cal; });
 }
 
 } // namespace calendar

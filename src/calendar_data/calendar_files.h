@@ -18,6 +18,8 @@
 
 namespace calendar {
 
+class CalTable;
+
 // The years a two-digit year can name; the data says which of them the calendar covers.
 constexpr int kFirstYear = 2000;
 constexpr int kLastYear = 2099;
@@ -30,6 +32,9 @@ constexpr int kCalLines = 32;
 struct YearRange {
     int first = 0;
     int last = 0;
+    // The file whose years end at `last`: "cal.txt", or the movable file that holds the fewest
+    // years when it ends before the years "cal.txt" lists.
+    QString lastFile;
 };
 
 // Constant tables: weekday names (0 = "+ Domingo"), month names and abbreviations (0 = January).
@@ -50,7 +55,8 @@ QString notesFile(const QString& ruta);
 // The dominical digit (`LetraDom`) of the two-digit year `anio` for the two-digit month `mes`,
 // from every line of "cal.txt" (at least 32): column 45, or column 47 from March on when the
 // year line has it. A later line for the same year overrides an earlier one; an unlisted year
-// gives "".
+// gives "". Each call reads "cal.txt" through data.calTable(); a run that asks several times
+// takes the table once and asks it (CalTable).
 QString dominicalDigit(const CalendarSource& data, const QString& anio, const QString& mes);
 
 // The weekday (0 = Sunday) of day `dia` (two digits) of `month` by the day letters of
@@ -82,7 +88,9 @@ struct MovableOfDay {
 MovableOfDay movableOfDay(const CalendarSource& data, const QString& key, int nAnio);
 
 // The years the calendar covers: listed in "cal.txt" and held by every one of c1..c20. The
-// first and the last of them, or none. Reads every line of those files.
+// first and the last of them, or none. Counts the lines of those files; the second form takes
+// the tables of "cal.txt" already made.
 std::optional<YearRange> coveredYears(const CalendarSource& data);
+std::optional<YearRange> coveredYears(const CalendarSource& data, const CalTable& cal);
 
 } // namespace calendar

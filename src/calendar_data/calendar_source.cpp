@@ -1,6 +1,8 @@
 #include "calendar_data/calendar_source.h"
 
+#include "calendar_data/cal_table.h"
 #include "calendar_data/calendar_files.h"
+#include "platform/data_fault.h"
 #include "platform/text_file.h"
 
 #include <QFileInfo>
@@ -38,6 +40,32 @@ int CalendarSource::lineCount(const QString& path) const {
 
 bool CalendarSource::holdsLine(const QString& path, int count, const QString& text) const {
     return readLines(path, count).contains(text);
+}
+
+std::shared_ptr<const CalTable> CalendarSource::calTable() const {
+    const QString& path = calPath();
+    const QStringList lines = readAllLines(path);
+    if (lines.size() < kCalLines)
+        throw DataFault(DataFault::Kind::PastEnd, path);
+    return std::make_shared<const CalTable>(lines);
+}
+
+namespace {
+
+// The tables of "cal.txt" made from views of the loaded text, no line copied; throws as
+// CalendarSource::calTable.
+std::shared_ptr<const CalTable> tableOf(const textfile::LoadedFile& loaded, const QString& path) {
+    const int count = loaded.lineCount();
+    if (count < kCalLines)
+        throw DataFault(DataFault::Kind::PastEnd, path);
+    return std::make_shared<const CalTable>(count,
+                                            [&loaded](int i) { return loaded.lineView(i + 1); });
+}
+
+} // namespace
+
+std::shared_ptr<const CalTable> DiskSource::calTable() const {
+    return tableOf(textfile::LoadedFile(calPath()), calPath());
 }
 
 QStringList DiskSource::readLines(const QString& path, int count) const {
@@ -80,6 +108,13 @@ QStringList MemorySource::readLines(const QString& path, int count) const {
 
 QString MemorySource::readLine(const QString& path, int line) const {
     return file(path).line(line);
+}
+
+std::shared_ptr<const CalTable> MemorySource::calTable() const {
+    // A fault is not kept here: the loaded file throws it again.
+    if (!calTable_)
+        calTable_ = tableOf(file(calPath()), calPath());
+    return calTable_;
 }
 
 bool MemorySource::holdsLine(const QString& path, int count, const QString& text) const {

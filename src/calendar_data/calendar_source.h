@@ -2,7 +2,9 @@
 // Where the calendar files of a data directory are read from. Every reader of the calendar
 // takes its lines through this one interface: the window reads the files on disk afresh at
 // every call, so that an edit to a file shows at the next run; `orvantel-dia` reads them from
-// an in-memory copy loaded once. Both give the same lines and the same faults.
+// an in-memory copy loaded once. Both give the same lines and the same faults. "cal.txt" is
+// read into its tables (CalTable) once per call of calTable(): a run of the day view makes
+// that call once, and the in-memory copy makes the tables once.
 
 #include "platform/text_file.h"
 
@@ -10,7 +12,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace calendar {
+
+class CalTable;
 
 class CalendarSource {
 public:
@@ -40,6 +46,9 @@ public:
     virtual QString readLine(const QString& path, int line) const;
     // Whether one of lines 1 .. count of the file is `text`: lines 1 .. count are read.
     virtual bool holdsLine(const QString& path, int count, const QString& text) const;
+    // The tables of "cal.txt", made from every line of it. Throws what readAllLines throws, and
+    // DataFault (PastEnd) for a file shorter than its heading and 31 day lines.
+    virtual std::shared_ptr<const CalTable> calTable() const;
 
 private:
     QString ruta_;
@@ -55,6 +64,7 @@ public:
     QStringList readLines(const QString& path, int count) const override;
     QStringList readAllLines(const QString& path) const override;
     bool exists(const QString& path) const override;
+    std::shared_ptr<const CalTable> calTable() const override;
 };
 
 // The files read once, each at its first use, and kept as they were then: every later call
@@ -70,10 +80,13 @@ public:
     QStringList readAllLines(const QString& path) const override;
     int lineCount(const QString& path) const override;
     bool exists(const QString& path) const override;
+    // Made at the first call and kept.
+    std::shared_ptr<const CalTable> calTable() const override;
 
 private:
     const textfile::LoadedFile& file(const QString& path) const;
 
+    mutable std::shared_ptr<const CalTable> calTable_;
     mutable QHash<QString, bool> exists_;
     mutable QHash<QString, textfile::LoadedFile> files_;
 };

@@ -52,23 +52,32 @@ struct CalendarYears {
     QString helpStatus; // the help's line on exit status 2
 };
 
-CalendarYears calendarYears(int first, int last) {
+// `lastFile` names the file whose years end at `last`.
+CalendarYears calendarYears(int first, int last, const QString& lastFile = {}) {
     const QString span = QStringLiteral("de %1 a %2").arg(first).arg(last);
     const auto outside = [first, last](const QDate& date) {
         return date.year() < first || date.year() > last;
     };
+    // For a year the data could hold: the file that ends early, or starts late.
+    const auto why = [=](const QDate& date) {
+        if (date.year() > last && date.year() <= calendar::kLastYear && !lastFile.isEmpty())
+            return QStringLiteral(": %1 acaba en el año %2").arg(lastFile).arg(last);
+        if (date.year() < first && date.year() >= calendar::kFirstYear)
+            return QStringLiteral(": cal.txt empieza en el año %1").arg(first);
+        return QString();
+    };
     CalendarYears years;
     years.check = [=](const QDate& date, const QString& what) {
         if (outside(date))
-            throw UsageError{QStringLiteral("%1 %2 queda fuera del calendario, que abarca %3.")
-                                 .arg(what, date.toString(Qt::ISODate), span)};
+            throw UsageError{QStringLiteral("%1 %2 queda fuera del calendario, que abarca %3%4.")
+                                 .arg(what, date.toString(Qt::ISODate), span, why(date))};
     };
     years.checkToday = [=](const QDate& today) {
         if (outside(today))
             throw UsageError{
-                QStringLiteral("Hoy, %1, queda fuera del calendario, que abarca %2. Indique una "
+                QStringLiteral("Hoy, %1, queda fuera del calendario, que abarca %2%3. Indique una "
                                "fecha.")
-                    .arg(today.toString(Qt::ISODate), span)};
+                    .arg(today.toString(Qt::ISODate), span, why(today))};
     };
     years.span = span;
     years.helpDates =
@@ -114,7 +123,8 @@ struct Options {
     QCommandLineOption comprobar{
         QStringLiteral("comprobar"),
         QStringLiteral("comprueba los archivos del calendario de la carpeta de datos y\n"
-                       "escribe cada problema en una línea: archivo:línea: problema")};
+                       "escribe cada problema en una línea: archivo:línea: problema;\n"
+                       "un aviso (\"archivo:línea: aviso: ...\") no impide mostrar ningún día")};
 
     QList<QCommandLineOption> all() const {
         return {datos, desde, hasta, formato, salida, comprobar, version, help};
@@ -324,7 +334,7 @@ CalendarYears yearsOf(const calendar::CalendarSource& source) {
         covered = calendar::coveredYears(source);
     } catch (const DataFault&) {
     }
-    return covered ? calendarYears(covered->first, covered->last)
+    return covered ? calendarYears(covered->first, covered->last, covered->lastFile)
                    : calendarYears(calendar::kFirstYear, calendar::kLastYear);
 }
 

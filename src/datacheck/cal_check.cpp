@@ -53,10 +53,15 @@ public:
     void dayLine(const QString& line, int number);
     void yearEntry(const QString& line, int number);
     void missingDays();
+    // The lines after the day lines that are no year's line, and the years missing between the
+    // first and the last listed.
+    void otherLines(const QStringList& lines);
+    void missingYears();
     const YearSet& listed() const { return listed_; }
 
 private:
     void add(int line, const QString& text) { out_.append(Problem{kFile, line, text}); }
+    void warn(int line, const QString& text) { out_.append(Problem{kFile, line, text, true}); }
     void dominicalDigit(int line, int year, int column, const QString& digit, int expected);
 
     QList<Problem>& out_;
@@ -140,6 +145,91 @@ void CalCheck::missingDays() {
                        .arg(kDayLines));
 }
 
+bool isYearLine(const QString& line) {
+    return !line.mid(40).trimmed().isEmpty();
+}
+
+void CalCheck::otherLines(const QStringList& lines) {
+    int lastYearLine = 0;
+    for (const int line : std::as_const(yearLines_))
+        lastYearLine = std::max(lastYearLine, line);
+    const int count = int(lines.size());
+    for (int first = kDayLines + 1; first <= count; ++first) {
+        if (isYearLine(lines.at(first - 1)))
+            continue;
+        int last = first;
+        bool empty = lines.at(first - 1).trimmed().isEmpty();
+        QString text = empty ? QString() : lines.at(first - 1);
+        while (last < count && !isYearLine(lines.at(last))) {
+            const QString& next = lines.at(last++);
+            if (!next.trimmed().isEmpty()) {
+                if (text.isEmpty())
+                    text = next;
+                empty = false;
+            }
+        }
+        const bool one = first == last;
+        const QString which = one ? QStringLiteral("la línea %1").arg(first)
+                                  : QStringLiteral("las líneas %1 a %2 (%3 líneas)")
+                                        .arg(first)
+                                        .arg(last)
+                                        .arg(last - first + 1);
+        const QString rule =
+            QStringLiteral("tras las %1 primeras, cada línea es la de un año.").arg(kDayLines);
+        if (last == count && first > lastYearLine) {
+            const QString after =
+                lastYearLine == 0
+                    ? QStringLiteral("tras las de los días")
+                    : QStringLiteral("tras la del último año, el %1")
+                          .arg(2000 + twoDigitValue(field(lines.at(lastYearLine - 1), 41, 2)));
+            warn(first, QStringLiteral("%1 %2, %3: no se %4.")
+                            .arg(one ? QStringLiteral("sobra") : QStringLiteral("sobran"), which,
+                                 after, one ? QStringLiteral("lee") : QStringLiteral("leen")));
+        } else if (empty) {
+            warn(first,
+                 QStringLiteral("%1 %2: %3")
+                     .arg(which,
+                          one ? QStringLiteral("está vacía") : QStringLiteral("están vacías"),
+                          rule));
+        } else {
+            warn(first,
+                 QStringLiteral("%1 no %2 de año (%3): %4")
+                     .arg(which,
+                          one ? QStringLiteral("es una línea") : QStringLiteral("son líneas"),
+                          quoted(text), rule));
+        }
+        first = last;
+    }
+}
+
+void CalCheck::missingYears() {
+    int lowest = kYears;
+    int highest = -1;
+    for (int yy = 0; yy < kYears; ++yy)
+        if (listed_.test(yy)) {
+            lowest = std::min(lowest, yy);
+            highest = yy;
+        }
+    for (int yy = lowest + 1; yy < highest; ++yy) {
+        if (listed_.test(yy))
+            continue;
+        int next = yy + 1;
+        while (!listed_.test(next))
+            ++next;
+        const QString years =
+            next == yy + 1
+                ? QStringLiteral("falta el año %1").arg(2000 + yy)
+                : QStringLiteral("faltan los años %1 a %2").arg(2000 + yy).arg(2000 + next - 1);
+        add(yearLines_.value(next),
+            QStringLiteral("%1, entre el %2 y el %3 (esta línea): sus días quedan fuera del "
+                           "calendario.")
+                .arg(years)
+                .arg(2000 + yy - 1)
+                .arg(2000 + next));
+        yy = next;
+    }
+}
+
 } // namespace
 
 YearSet checkCal(const QStringList& lines, QList<Problem>& out) {
@@ -158,6 +248,8 @@ YearSet checkCal(const QStringList& lines, QList<Problem>& out) {
                                .arg(kDayLines)});
     else
         check.missingDays();
+    check.otherLines(lines);
+    check.missingYears();
     return check.listed();
 }
 

@@ -30,8 +30,9 @@ YearSet checkCal(const QStringList& lines, QList<Problem>& out);
 
 // One year line of a movable-celebration file, as far as it holds a usable date.
 struct YearDate {
-    QDate date;   // invalid when the line holds no usable date
-    QString text; // the line as written
+    QDate date;        // invalid when the line holds no usable date
+    QString text;      // the line as written
+    bool none = false; // the line says the year has no such celebration ("yy-sin celebración")
 };
 
 // Movable-celebration file `number`: every year line, and a line for every year `listed`
@@ -43,5 +44,11 @@ QList<YearDate> checkMovable(int number, const QStringList& lines,
 // The order of the movable dates within each year; `dates` holds for file n (index n) what
 // checkMovable gave, or nothing for a file that could not be read.
 void checkOrder(const QList<QList<YearDate>>& dates, QList<Problem>& out);
+
+// The rules of each movable celebration within its year, checked against the data itself:
+// its weekday, its distance from Easter Sunday as c5.txt gives it, the days it can fall on,
+// and for the solemnities that the calendar moves, whether their own day is impeded that year.
+// `dates` as for checkOrder.
+void checkRules(const QList<QList<YearDate>>& dates, QList<Problem>& out);
 
 } // namespace datacheck

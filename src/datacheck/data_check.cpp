@@ -23,6 +23,47 @@ void add(QList<Problem>& out, const QString& file, int line, const QString& text
     out.append(Problem{file, line, text});
 }
 
+void warn(QList<Problem>& out, const QString& file, int line, const QString& text) {
+    out.append(Problem{file, line, text, true});
+}
+
+// A month file: one line per day, 31 whatever the month's length. Lines after the 31st are
+// never read; an empty one at the end is harmless, any other is most likely a line too many
+// before it, which moves every later day's text onto the next day.
+void checkMonth(int month, const QStringList& lines, const QString& file, QList<Problem>& out) {
+    if (lines.size() < kMonthLines) {
+        add(out, file, 0,
+            QStringLiteral("tiene %1 líneas, y un archivo de mes lleva al menos %2: una por "
+                           "día.")
+                .arg(lines.size())
+                .arg(kMonthLines));
+    } else if (lines.size() > kMonthLines) {
+        const auto extra = lines.mid(kMonthLines);
+        const bool empty = std::all_of(extra.cbegin(), extra.cend(), [](const QString& line) {
+            return line.trimmed().isEmpty();
+        });
+        const QString text =
+            QStringLiteral("tiene %1 líneas, y un archivo de mes lleva %2, una por día")
+                .arg(lines.size())
+                .arg(kMonthLines);
+        if (empty)
+            warn(out, file, kMonthLines + 1,
+                 text + QStringLiteral(": sobran las líneas vacías del final, que no se leen."));
+        else
+            add(out, file, kMonthLines + 1,
+                text + QStringLiteral(": si sobra una línea antes del día %1, los días que la "
+                                      "siguen muestran el texto del día anterior.")
+                           .arg(kMonthLines));
+    }
+    // The days the month has (29 February included): a day shows its text.
+    for (int day = 1; day <= kMonthLines && day <= lines.size(); ++day)
+        if (QDate(2000, month, day).isValid() && lines.at(day - 1).trimmed().isEmpty())
+            warn(out, file, day,
+                 QStringLiteral("el texto del %1 de %2 está vacío.")
+                     .arg(day)
+                     .arg(calendar::nomMes().at(month - 1).toLower()));
+}
+
 QString faultText(const DataFault& fault) {
     return fault.message().replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
@@ -113,6 +154,34 @@ std::optional<QStringList> readChecked(const QString& path, const QString& file,
     return lines;
 }
 
+// "cal.txt" against the movable files: when they all hold years that "cal.txt" does not list
+// at its start or its end, "cal.txt" lost those lines, and their days are out of the calendar.
+void checkCalReach(const YearSet& listed, int heldByAll, QList<Problem>& out) {
+    int first = -1;
+    int last = -1;
+    for (int yy = 0; yy < kYears; ++yy)
+        if (listed.test(yy)) {
+            first = first < 0 ? yy : first;
+            last = yy;
+        }
+    const QString cal = QStringLiteral("cal.txt");
+    if (first > 0 && heldByAll > 0)
+        add(out, cal, 0,
+            QStringLiteral("empieza en el año %1, y c1.txt … c20.txt tienen fechas desde el "
+                           "2000: faltan las líneas de los años 2000 a %2, que quedan fuera del "
+                           "calendario.")
+                .arg(2000 + first)
+                .arg(2000 + first - 1));
+    if (last >= 0 && last + 1 < heldByAll)
+        add(out, cal, 0,
+            QStringLiteral("acaba en el año %1, y c1.txt … c20.txt tienen fechas hasta el %2: "
+                           "faltan las líneas de los años %3 a %2, que quedan fuera del "
+                           "calendario.")
+                .arg(2000 + last)
+                .arg(2000 + heldByAll - 1)
+                .arg(2000 + last + 1));
+}
+
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -163,18 +232,14 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
 
     for (int month = 1; month <= 12; ++month) {
         const QString path = calendar::monthFile(dir, month);
-        const auto lines = readChecked(path, fileName(path), out);
-        if (lines && lines->size() < kMonthLines)
-            add(out, fileName(path), 0,
-                QStringLiteral("tiene %1 líneas, y un archivo de mes lleva al menos %2: una por "
-                               "día.")
-                    .arg(lines->size())
-                    .arg(kMonthLines));
+        if (const auto lines = readChecked(path, fileName(path), out))
+            checkMonth(month, *lines, fileName(path), out);
     }
 
     // c1 .. c20 always, then the files after them while they are there (a link that leads
     // nowhere counts as there, so that it is named).
     QList<QList<YearDate>> dates(1);
+    int heldByAll = kYears; // the years every one of c1..c20 holds a line for
     int n = 1;
     for (;; ++n) {
         const QString path = calendar::movableFile(dir, n);
@@ -183,8 +248,13 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
             break;
         const auto lines = readChecked(path, fileName(path), out);
         dates.append(lines ? checkMovable(n, *lines, listed, out) : QList<YearDate>());
+        if (n <= calendar::kMovableFiles)
+            heldByAll = std::min(heldByAll, lines ? int(lines->size()) - 1 : 0);
     }
     checkOrder(dates, out);
+    checkRules(dates, out);
+    if (listed)
+        checkCalReach(*listed, heldByAll, out);
     // A later file after a gap is never read: say so, or its celebration is lost unseen.
     static const QRegularExpression movableName(QStringLiteral("^c(\\d+)\\.txt$"));
     for (const QString& name : QDir(dir).entryList({QStringLiteral("c*.txt")}, QDir::AllEntries)) {
@@ -201,10 +271,10 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
 }
 
 QString problemLine(const Problem& problem) {
+    const QString text = problem.warning ? QStringLiteral("aviso: ") + problem.text : problem.text;
     if (problem.line <= 0)
-        return QStringLiteral("%1: %2").arg(problem.file, problem.text);
-    return QStringLiteral("%1:%2: %3")
-        .arg(problem.file, QString::number(problem.line), problem.text);
+        return QStringLiteral("%1: %2").arg(problem.file, text);
+    return QStringLiteral("%1:%2: %3").arg(problem.file, QString::number(problem.line), text);
 }
 
 bool problemBefore(const Problem& a, const Problem& b) {

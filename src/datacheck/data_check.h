@@ -17,13 +17,18 @@ struct Problem {
     QString file; // the file name, "c5.txt"
     int line = 0; // from 1; 0 when the problem is the whole file's
     QString text; // what is wrong, in Spanish
+    // A warning: the program can still show every day (the file holds lines it never reads, or
+    // a day with an empty text), and the file wants mending. Otherwise a fault: a day is shown
+    // wrong, or not at all.
+    bool warning = false;
 };
 
 // Every problem of the calendar files in `ruta`, sorted by file and line (see problemBefore).
 // An empty list means the directory is sound.
 QList<Problem> checkDataDirectory(const QString& ruta);
 
-// "c5.txt:11: texto", or "c5.txt: texto" for a problem of the whole file.
+// "c5.txt:11: texto", or "c5.txt: texto" for a problem of the whole file; a warning reads
+// "cal.txt:102: aviso: texto".
 QString problemLine(const Problem& problem);
 
 // The order of the list: "cal.txt", the months 01 .. 12, then c1, c2, ... by number, other

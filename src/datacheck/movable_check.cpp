@@ -1,7 +1,8 @@
 // The check of the movable-celebration files: line j + 2 of file n holds its date in the year
 // 2000 + j ("09-12-abr"), c19 the week of Ordinary Time that begins on the Monday after
-// Pentecost ("09-10"), and from c21 on a line may say that the year has no such celebration
-// ("17-sin celebración"). Within a year the dates keep the order of the liturgical year.
+// Pentecost ("09-10"), and in c17 and from c21 on a line may say that the year has no such
+// celebration ("17-sin celebración"). Within a year the dates keep the order of the liturgical
+// year.
 
 #include "calendar_data/calendar_files.h"
 #include "datacheck/check_parts.h"
@@ -17,7 +18,13 @@ namespace datacheck {
 namespace {
 
 constexpr int kWeekFile = 19;
+// The Immaculate Heart yields to a solemnity on its day in some years.
+constexpr int kImmaculateHeart = 17;
 constexpr int kFirstWithoutCelebration = 21;
+
+bool mayLackCelebration(int number) {
+    return number == kImmaculateHeart || number >= kFirstWithoutCelebration;
+}
 const QString kWithoutCelebration = QStringLiteral("-sin celebración");
 
 // Pentecost falls between 10 May and 13 June, Christ the King (week 34) between 20 and 26
@@ -74,7 +81,7 @@ private:
 QString MovableCheck::formName() const {
     if (number_ == kWeekFile)
         return QStringLiteral("aa-nn (año y semana)");
-    if (number_ >= kFirstWithoutCelebration)
+    if (mayLackCelebration(number_))
         return QStringLiteral("aa-dd-mmm ni la de \"aa-sin celebración\"");
     return QStringLiteral("aa-dd-mmm");
 }
@@ -111,14 +118,16 @@ YearDate MovableCheck::yearLine(const QString& text, int line, int j) {
         week(text, line);
         return {};
     }
-    if (number_ >= kFirstWithoutCelebration && text == yearText(j) + kWithoutCelebration)
-        return {};
+    if (mayLackCelebration(number_) && text == yearText(j) + kWithoutCelebration)
+        return YearDate{{}, text, true};
     const QRegularExpressionMatch match = dateForm().match(text);
     const int month = calendar::abrMes().indexOf(match.captured(3)) + 1;
     if (!match.hasMatch() || month < 1) {
         QString why = QStringLiteral("%1 no tiene la forma %2.").arg(quoted(text), formName());
         if (text.mid(2) == kWithoutCelebration)
-            why += QStringLiteral(" Un año sin celebración solo cabe de c%1.txt en adelante.")
+            why += QStringLiteral(" Un año sin celebración solo cabe en c%1.txt y de c%2.txt en "
+                                  "adelante.")
+                       .arg(kImmaculateHeart)
                        .arg(kFirstWithoutCelebration);
         add(line, why);
         return {};

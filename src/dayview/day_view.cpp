@@ -1,5 +1,6 @@
 #include "dayview/day_view.h"
 
+#include "calendar_data/cal_table.h"
 #include "calendar_data/calendar_files.h"
 
 #include <QFileInfo>
@@ -25,12 +26,19 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     v.nAnio = v.anio.toInt();
     v.archMes = data.monthPath(month);
 
+    // "cal.txt" is read into its tables once in the run, when first needed.
+    std::shared_ptr<const CalTable> calTable;
+    const auto cal = [&]() -> const CalTable& {
+        if (!calTable)
+            calTable = data.calTable();
+        return *calTable;
+    };
     const bool yearNamed = today.year() >= kFirstYear && today.year() <= kLastYear;
-    const QString letraDom = yearNamed ? dominicalDigit(data, v.anio, v.mes) : QString();
+    const QString letraDom = yearNamed ? cal().dominicalDigit(v.anio, v.mes) : QString();
     v.inCalendar = yearNamed && !letraDom.isEmpty();
 
     if (v.inCalendar)
-        v.weekday = weekdayFromCal(data, v.dia, month, letraDom);
+        v.weekday = cal().weekday(v.dia, month, letraDom);
     else
         v.weekday = today.dayOfWeek() % 7;
 
@@ -56,7 +64,10 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
                         .arg(QFileInfo(movable.lacking).fileName());
         return v;
     }
-    v.movable = outsideTheCalendar(today.year(), coveredYears(data));
+    if (calTable)
+        v.movable = outsideTheCalendar(today.year(), coveredYears(data, *calTable));
+    else
+        v.movable = outsideTheCalendar(today.year(), coveredYears(data));
     return v;
 }
 

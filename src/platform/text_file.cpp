@@ -347,8 +347,6 @@ LoadedFile::LoadedFile(const QString& path) : path_(path) {
         fault_ = fault;
         faultLine_ = 0;
     }
-    strings_.resize(spans_.size());
-    prefixes_.resize(spans_.size() + 1);
 }
 
 void LoadedFile::reach(int count) const {
@@ -360,6 +358,9 @@ void LoadedFile::reach(int count) const {
 }
 
 const QString& LoadedFile::string(qsizetype index) const {
+    // Grown as far as the lines asked for: a file of many lines costs for those it gives.
+    if (qsizetype(strings_.size()) <= index)
+        strings_.resize(index + 1);
     std::optional<QString>& made = strings_[index];
     if (!made)
         made = view(index).toString();
@@ -370,6 +371,8 @@ QStringList LoadedFile::lines(int count) const {
     reach(count);
     if (count <= 0)
         return {};
+    if (qsizetype(prefixes_.size()) <= count)
+        prefixes_.resize(count + 1);
     QStringList& prefix = prefixes_[count];
     if (prefix.isEmpty()) {
         prefix.reserve(count);
@@ -399,6 +402,11 @@ bool LoadedFile::holds(int count, const QString& text) const {
     }
     const auto first = firstLineOf_.constFind(QStringView(text));
     return first != firstLineOf_.constEnd() && *first <= count;
+}
+
+QStringView LoadedFile::lineView(int number) const {
+    reach(number);
+    return number > 0 ? view(number - 1) : QStringView();
 }
 
 QStringList LoadedFile::all() const {

@@ -43,6 +43,8 @@ public:
     QStringList lines(int count) const;
     // Line `number` (from 1): what readLine(path, number) gives, with the same faults.
     QString line(int number) const;
+    // Line `number` as a view of the loaded text, valid while the file lives; faults as line().
+    QStringView lineView(int number) const;
     // Whether one of lines 1 .. count is `text`; faults as lines(count).
     bool holds(int count, const QString& text) const;
     // Every line: what readAllLines(path) gives, with the same faults.

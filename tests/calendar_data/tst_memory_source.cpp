@@ -2,6 +2,7 @@
 // the window reads them: on intact data and on data broken in one file, both give the same
 // lines, the same day values and the same faults (kind, file and message).
 
+#include "calendar_data/cal_table.h"
 #include "calendar_data/calendar_source.h"
 #include "dayview/day_report.h"
 #include "dayview/day_view.h"
@@ -61,6 +62,25 @@ QStringList dataFiles() {
     return names;
 }
 
+// The files of another source, counting the reads of "cal.txt".
+class CountingSource final : public calendar::CalendarSource {
+public:
+    explicit CountingSource(const QString& ruta) : CalendarSource(ruta), files_(ruta) {}
+    QStringList readLines(const QString& path, int count) const override {
+        calReads += path == calPath();
+        return files_.readLines(path, count);
+    }
+    QStringList readAllLines(const QString& path) const override {
+        calReads += path == calPath();
+        return files_.readAllLines(path);
+    }
+    bool exists(const QString& path) const override { return files_.exists(path); }
+    mutable int calReads = 0;
+
+private:
+    calendar::MemorySource files_;
+};
+
 } // namespace
 
 class TstMemorySource : public QObject {
@@ -71,6 +91,8 @@ private Q_SLOTS:
     void sameDaysAndFaults_data();
     void sameDaysAndFaults();
     void readsEachFileOnce();
+    void paddedCalGivesTheSameDaysReadOncePerRun_data();
+    void paddedCalGivesTheSameDaysReadOncePerRun();
 };
 
 void TstMemorySource::sameLinesAndFaults_data() {
@@ -174,6 +196,40 @@ void TstMemorySource::readsEachFileOnce() {
     QCOMPARE(memory.readLine(path, 1), QStringLiteral("Dia 1/6"));
     QCOMPARE(data.source().readLine(path, 1), QStringLiteral("Cambiado"));
     QVERIFY_THROWS_EXCEPTION(DataFault, memory.readLine(data.path(QStringLiteral("c1.txt")), 1));
+}
+
+void TstMemorySource::paddedCalGivesTheSameDaysReadOncePerRun_data() {
+    QTest::addColumn<QByteArray>("padding");
+    QTest::newRow("lines of text") << QByteArray("Sin celebraci\xF3n fija\r\n");
+    QTest::newRow("empty lines") << QByteArray("\r\n");
+}
+
+// "cal.txt" with 50,000 lines more after its years: every day as before, and in each run of
+// the day view the file is read once, whatever its length.
+void TstMemorySource::paddedCalGivesTheSameDaysReadOncePerRun() {
+    QFETCH(QByteArray, padding);
+    const DataFixture plain;
+    const DataFixture padded;
+    writeRaw(padded.path(QStringLiteral("cal.txt")),
+             fileBytes(plain.path(QStringLiteral("cal.txt"))) + padding.repeated(50000));
+    const calendar::MemorySource before(plain.ruta());
+    const calendar::MemorySource memory(padded.ruta());
+    const CountingSource counting(padded.ruta());
+    int runs = 0;
+    // 29 February and 1 March of a leap year take the two dominical digits; 2017 is not listed.
+    for (const QDate& date : {QDate(2008, 2, 29), QDate(2008, 3, 1), QDate(2009, 4, 12),
+                              QDate(2016, 12, 31), QDate(2017, 1, 1)}) {
+        dayview::DayValue expected;
+        dayview::DayValue fromMemory;
+        dayview::DayValue counted;
+        dayview::runDay(date, before, {}, expected);
+        dayview::runDay(date, memory, {}, fromMemory);
+        dayview::runDay(date, counting, {}, counted);
+        QCOMPARE(dayreport::fieldValues(fromMemory), dayreport::fieldValues(expected));
+        QCOMPARE(dayreport::fieldValues(counted), dayreport::fieldValues(expected));
+        QCOMPARE(counting.calReads, ++runs);
+    }
+    QCOMPARE(memory.calTable(), memory.calTable()); // made once for the program
 }
 
 QTEST_GUILESS_MAIN(TstMemorySource)

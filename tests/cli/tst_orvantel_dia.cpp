@@ -79,6 +79,8 @@ private Q_SLOTS:
     void dataFaultExitsWith1NamingTheFile();
     void specialFileIsAFaultAtOnce_data();
     void specialFileIsAFaultAtOnce();
+    void rangePastTheDataNamesTheFileThatEnds_data();
+    void rangePastTheDataNamesTheFileThatEnds();
     void checkListsTheProblems_data();
     void checkListsTheProblems();
 
@@ -247,6 +249,36 @@ void TestOrvantelDia::specialFileIsAFaultAtOnce() {
     QVERIFY(timer.elapsed() < 1000);
     QCOMPARE(outcome.exitCode, 1);
     QVERIFY2(outcome.err.contains("c5.txt"), qPrintable(outcome.err));
+}
+
+void TestOrvantelDia::rangePastTheDataNamesTheFileThatEnds_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lostFrom"); // the line of the first year the file loses
+    QTest::addColumn<QString>("says");
+    QTest::newRow("cal.txt lost its years from 2010") << "cal.txt" << 12
+                                                      << "cal.txt acaba en el "
+                                                         "año 2009";
+    QTest::newRow("c7.txt lost its years from 2011") << "c7.txt" << 13
+                                                     << "c7.txt acaba en el año "
+                                                        "2010";
+}
+
+void TestOrvantelDia::rangePastTheDataNamesTheFileThatEnds() {
+    QFETCH(QString, file);
+    QFETCH(int, lostFrom);
+    QFETCH(QString, says);
+    DataFixture data;
+    QStringList lines = data.lines(file);
+    if (file == QLatin1String("cal.txt"))
+        for (int i = lostFrom - 1; i < lines.size(); ++i)
+            lines[i] = lines[i].left(36); // the day letters without the year
+    else
+        lines = lines.mid(0, lostFrom - 1);
+    data.writeLines(file, lines);
+    const Outcome outcome =
+        runDia({"--datos", "DATOS", "--desde", "2009-01-01", "--hasta", "2016-12-31"}, data.ruta());
+    QCOMPARE(outcome.exitCode, 2);
+    QVERIFY2(outcome.err.contains(says), qPrintable(outcome.err));
 }
 
 void TestOrvantelDia::checkListsTheProblems_data() {

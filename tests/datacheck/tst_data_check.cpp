@@ -28,6 +28,9 @@ enum class Edit {
     Fifo,      // a FIFO in place of the file
     DevZero,   // a link to the endless device
     Missing,   // no file
+    Insert,    // `text` inserted `column` times before line `line`
+    Drop,      // line `line` removed
+    Double,    // line `line` written twice
 };
 
 QString dump(const QList<datacheck::Problem>& problems) {
@@ -82,7 +85,43 @@ void apply(ShippedCopy& data, Edit edit, const QString& file, int line, int colu
     case Edit::Missing:
         data.remove(file);
         break;
+    case Edit::Insert:
+        for (int i = 0; i < column; ++i)
+            lines.insert(line - 1, textfile::encode(text) + '\r');
+        data.write(file, lines.join('\n'));
+        break;
+    case Edit::Drop:
+    case Edit::Double: {
+        const QByteArray copy = lines.takeAt(line - 1);
+        if (edit == Edit::Double)
+            lines.insert(line - 1, 2, copy);
+        data.write(file, lines.join('\n'));
+        break;
     }
+    }
+}
+
+// The data forms of a year without the Immaculate Heart (2006: on 24 June; 2019: on 29 June),
+// and the moved Nativity of St John the Baptist (2022, 2033, 2044 under the Sacred Heart;
+// 2057, 2068 under Corpus Christi) and Saints Peter and Paul (2057, 2068 under the Sacred Heart).
+void writeNewForms(ShippedCopy& data) {
+    data.setLine(QStringLiteral("c17.txt"), 8, QStringLiteral("06-sin celebración"));
+    data.setLine(QStringLiteral("c17.txt"), 21, QStringLiteral("19-sin celebración"));
+    QString c25 = QStringLiteral("Natividad de San Juan Bautista\r\n");
+    QString c26 = QStringLiteral("Santos Pedro y Pablo, apóstoles\r\n");
+    for (int year = 0; year < 100; ++year) {
+        const QString yy = QStringLiteral("%1").arg(year, 2, 10, QLatin1Char('0'));
+        const bool underHeart = year == 22 || year == 33 || year == 44;
+        const bool underCorpus = year == 57 || year == 68;
+        c25 += yy +
+               (underHeart    ? "-23-jun"
+                : underCorpus ? "-25-jun"
+                              : "-sin celebración") +
+               "\r\n";
+        c26 += yy + (underCorpus ? "-28-jun" : "-sin celebración") + "\r\n";
+    }
+    data.write(QStringLiteral("c25.txt"), textfile::encode(c25));
+    data.write(QStringLiteral("c26.txt"), textfile::encode(c26));
 }
 
 } // namespace
@@ -96,6 +135,8 @@ private Q_SLOTS:
     void directoryOf2000To2016IsSound();
     void soundLinesPass_data();
     void soundLinesPass();
+    void newDataForms_data();
+    void newDataForms();
     void eachFaultIsNamedWithFileAndLine_data();
     void eachFaultIsNamedWithFileAndLine();
     void filesAfterAGapAreNamed();
@@ -134,6 +175,35 @@ void TstDataCheck::soundLinesPass() {
     data.setLine(file, line, text);
     const auto problems = datacheck::checkDataDirectory(data.ruta());
     QVERIFY2(problems.isEmpty(), qPrintable(dump(problems)));
+}
+
+void TstDataCheck::newDataForms_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("line"); // 0: the forms as written
+    QTest::addColumn<QString>("text");
+    QTest::newRow("as written") << "c25.txt" << 0 << QString();
+    QTest::newRow("c26 on 30 June 2068") << "c26.txt" << 70 << "68-30-jun";
+    QTest::newRow("c25 moved in 2023, a free year") << "c25.txt" << 25 << "23-23-jun";
+    QTest::newRow("c25 moved two days in 2022") << "c25.txt" << 24 << "22-22-jun";
+    QTest::newRow("c26 not moved in 2057") << "c26.txt" << 59 << "57-sin celebración";
+    QTest::newRow("c17 without celebration in 2001") << "c17.txt" << 3 << "01-sin celebración";
+}
+
+void TstDataCheck::newDataForms() {
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    ShippedCopy data;
+    writeNewForms(data);
+    if (line > 0)
+        data.setLine(file, line, text);
+    const auto problems = datacheck::checkDataDirectory(data.ruta());
+    if (line == 0 || text == QLatin1String("68-30-jun"))
+        QVERIFY2(problems.isEmpty(), qPrintable(dump(problems)));
+    else
+        QVERIFY2(problems.size() == 1 && problems.first().file == file &&
+                     problems.first().line == line,
+                 qPrintable(dump(problems)));
 }
 
 void TstDataCheck::eachFaultIsNamedWithFileAndLine_data() {
@@ -178,6 +248,27 @@ void TstDataCheck::eachFaultIsNamedWithFileAndLine_data() {
     QTest::newRow("c6 short of years") << Edit::KeepLines << "c6.txt" << 60 << 0 << "" << 0;
     QTest::newRow("month of 30 lines") << Edit::KeepLines << "04.txt" << 30 << 0 << "" << 0;
     QTest::newRow("cal.txt of 20 lines") << Edit::KeepLines << "cal.txt" << 20 << 0 << "" << 0;
+    // Movable dates that are dates of their year, on the wrong day (2009: Easter 12 April).
+    line("c17 Immaculate Heart 2001 on a Monday", "c17.txt", 3, "01-25-jun");
+    line("c3 Ash Wednesday a week early", "c3.txt", 11, "09-18-feb");
+    line("c5 Easter a week late", "c5.txt", 11, "09-19-abr");
+    line("c2 Baptism a week late", "c2.txt", 11, "09-18-ene");
+    line("c22 San José moved in a free year", "c22.txt", 11, "09-20-mar");
+    line("c23 Annunciation 2002 a day late", "c23.txt", 4, "02-09-abr");
+    line("c24 not moved in 2002", "c24.txt", 4, "02-sin celebración");
+    line("month with an empty day", "05.txt", 10, "");
+    const auto insert = [](const char* name, const char* file, int at, int times,
+                           const QString& text) {
+        QTest::newRow(name) << Edit::Insert << file << at << times << text << at;
+    };
+    insert("cal.txt padded after 2099", "cal.txt", 102, 5000, "Sin celebración fija");
+    insert("cal.txt empty lines after 2099", "cal.txt", 102, 3, "");
+    insert("cal.txt empty line among the years", "cal.txt", 60, 1, "");
+    insert("02.txt two empty lines first", "02.txt", 1, 2, "");
+    // Without the line of 2067, the line of 2068 is line 69.
+    QTest::newRow("cal.txt without 2067") << Edit::Drop << "cal.txt" << 69 << 0 << "" << 69;
+    QTest::newRow("cal.txt cut after 2035") << Edit::KeepLines << "cal.txt" << 37 << 0 << "" << 0;
+    QTest::newRow("04.txt line 21 twice") << Edit::Double << "04.txt" << 21 << 0 << "" << 32;
     // The first character outside ASCII of c1.txt is the "í" of its name line.
     QTest::newRow("UTF-8") << Edit::Utf8 << "c1.txt" << 0 << 0 << "" << 1;
     whole("UTF-16", Edit::Utf16, "c3.txt");

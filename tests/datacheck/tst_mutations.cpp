@@ -1,10 +1,12 @@
 // The shipped data broken at random, a few hundred ways from a fixed seed: truncations, lines
 // cut short, garbage bytes, overlong lines, bad dates, dates out of order, swapped lines,
-// wrong digits in "cal.txt", other encodings, and FIFOs, endless devices and folders in place
-// of a file. For each broken directory the day view runs over dates of the year the break
-// touches and every run ends, with a day or with a fault that names a file of the directory;
-// and the data check names the broken file whenever the break makes a value invalid. Breaks
-// that leave every value valid (a week still in range, another day text) only have to end.
+// wrong digits in "cal.txt", other encodings, FIFOs, endless devices and folders in place
+// of a file, "cal.txt" padded with lines or without a year's line, a movable date moved to
+// another date of its year, and month files with a line doubled or empty lines first. For each
+// broken directory the day view runs over dates of the year the break touches and every run ends,
+// with a day or with a fault that names a file of the directory; and the data check names the
+// broken file whenever the break makes a value invalid. Breaks that leave every value valid (a week
+// still in range, another day text) only have to end.
 
 #include "calendar_data/calendar_source.h"
 #include "datacheck/data_check.h"
@@ -27,7 +29,7 @@
 namespace {
 
 constexpr quint32 kSeed = 20250615;
-constexpr int kMutations = 320;
+constexpr int kMutations = 400;
 
 struct Mutation {
     enum class Kind { Bytes, Fifo, DevZero, Folder, Missing };
@@ -103,6 +105,10 @@ public:
         ControlChar,
         Special,
         DayText,
+        PadCal,
+        DropYear,
+        MoveDate,
+        MonthLines,
         Ways
     };
 
@@ -159,16 +165,15 @@ Mutation MutationMaker::make(Way way) {
     QList<QByteArray> lines = linesOf(shipped);
     const int line = between(1, int(lines.size())); // a line from 1
     const auto text = [&]() -> QByteArray& { return lines[line - 1]; };
-    const bool isCal = m.file == QLatin1String("cal.txt");
     touch(m, line);
     switch (way) {
     case Truncate: {
         const int size = below(int(shipped.size()));
         m.bytes = shipped.left(size);
         const auto kept = m.bytes.count('\n');
-        // Cut inside a line, or whole lines off a file that needs them all; "cal.txt" needs
-        // only its 32 first lines, its other years then being out of the calendar.
-        m.mustReport = !m.bytes.endsWith('\n') || !isCal || kept < 32;
+        // Cut inside a line, or whole lines off a file that needs them all ("cal.txt" then ends
+        // before the movable files do).
+        m.mustReport = true;
         touch(m, int(kept) + 1);
         return m;
     }
@@ -334,6 +339,51 @@ Mutation MutationMaker::make(Way way) {
         touch(m, day);
         break;
     }
+    case PadCal:
+    case DropYear: {
+        m.file = QStringLiteral("cal.txt");
+        lines = linesOf(ShippedCopy::shippedBytes(m.file));
+        const int row = between(way == PadCal ? 33 : 3, int(lines.size()) + (way == PadCal));
+        if (way == PadCal)
+            lines.insert(row - 1, between(1, 3000),
+                         below(2) == 0 ? QByteArray() : QByteArray("Sin celebraci\xF3n fija"));
+        else
+            lines.removeAt(row - 1);
+        touch(m, row);
+        m.mustReport = true;
+        break;
+    }
+    case MoveDate: {
+        int n = 0;
+        int j = 0;
+        QDate moved;
+        while (!moved.isValid() || moved.year() != 2000 + j) {
+            n = between(1, 21);
+            j = below(100);
+            const QDate date = n == 19 ? QDate() : shippedDate(n, j);
+            moved =
+                date.isValid() ? date.addDays(between(1, 6) * (below(2) == 0 ? 1 : -1)) : QDate();
+        }
+        m.file = QStringLiteral("c%1.txt").arg(n);
+        lines = linesOf(ShippedCopy::shippedBytes(m.file));
+        lines[j + 1] = dateText(moved).toLatin1();
+        touch(m, j + 2);
+        m.touched << moved;
+        m.mustReport = true;
+        break;
+    }
+    case MonthLines: {
+        m.file = QStringLiteral("%1.txt").arg(between(1, 12), 2, 10, QLatin1Char('0'));
+        lines = linesOf(ShippedCopy::shippedBytes(m.file));
+        const int day = between(1, 31);
+        if (below(2) == 0)
+            lines.insert(0, between(1, 2), QByteArray());
+        else
+            lines.insert(day - 1, QByteArray(lines.at(day - 1)));
+        touch(m, day);
+        m.mustReport = true;
+        break;
+    }
     case Ways:
         break;
     }
@@ -411,7 +461,8 @@ void TstMutations::everyBreakEndsAndInvalidValuesAreNamed_data() {
         "truncated",       "cut line",          "garbage",       "long line",
         "bad date",        "out of order",      "week in range", "cal digit",
         "dominical digit", "year twice",        "swapped lines", "UTF-8",
-        "UTF-16",          "control character", "special file",  "day text"};
+        "UTF-16",          "control character", "special file",  "day text",
+        "padded cal.txt",  "year line removed", "date moved",    "month lines"};
     static_assert(std::size(kWays) == MutationMaker::Ways);
     QTest::addColumn<Mutation>("mutation");
     MutationMaker maker;
