@@ -18,6 +18,9 @@ namespace {
 
 constexpr int kWeekFile = 19;
 constexpr int kFirstWithoutCelebration = 21;
+// The Immaculate Heart, a memorial that gives way in a year it meets a saint's feast or
+// solemnity, and so may also have a year without celebration.
+constexpr int kImmaculateHeart = 17;
 const QString kWithoutCelebration = QStringLiteral("-sin celebración");
 
 // Pentecost falls between 10 May and 13 June, Christ the King (week 34) between 20 and 26
@@ -74,7 +77,7 @@ private:
 QString MovableCheck::formName() const {
     if (number_ == kWeekFile)
         return QStringLiteral("aa-nn (año y semana)");
-    if (number_ >= kFirstWithoutCelebration)
+    if (number_ >= kFirstWithoutCelebration || number_ == kImmaculateHeart)
         return QStringLiteral("aa-dd-mmm ni la de \"aa-sin celebración\"");
     return QStringLiteral("aa-dd-mmm");
 }
@@ -111,14 +114,17 @@ YearDate MovableCheck::yearLine(const QString& text, int line, int j) {
         week(text, line);
         return {};
     }
-    if (number_ >= kFirstWithoutCelebration && text == yearText(j) + kWithoutCelebration)
+    if ((number_ >= kFirstWithoutCelebration || number_ == kImmaculateHeart) &&
+        text == yearText(j) + kWithoutCelebration)
         return {};
     const QRegularExpressionMatch match = dateForm().match(text);
     const int month = calendar::abrMes().indexOf(match.captured(3)) + 1;
     if (!match.hasMatch() || month < 1) {
         QString why = QStringLiteral("%1 no tiene la forma %2.").arg(quoted(text), formName());
         if (text.mid(2) == kWithoutCelebration)
-            why += QStringLiteral(" Un año sin celebración solo cabe de c%1.txt en adelante.")
+            why += QStringLiteral(" Un año sin celebración solo cabe en c%1.txt y de c%2.txt en "
+                                  "adelante.")
+                       .arg(kImmaculateHeart)
                        .arg(kFirstWithoutCelebration);
         add(line, why);
         return {};

@@ -39,7 +39,8 @@ QString seasonInWords(liturgy::Season season) {
     return {};
 }
 
-// The weekday, cycle, season, week and colour of the day in words, one per line.
+// The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
+// one per line.
 QString description(const dayview::DayValue& day, const dayview::DayCaptions& captions) {
     QStringList lines;
     QString weekday = captions.weekday;
@@ -48,6 +49,10 @@ QString description(const dayview::DayValue& day, const dayview::DayCaptions& ca
     lines << weekday << captions.cycle << seasonInWords(day.liturgical.season);
     if (day.liturgical.week)
         lines << QStringLiteral("Semana %1").arg(*day.liturgical.week);
+    if (!captions.psalter.isEmpty())
+        lines << QStringLiteral("Salterio: semana ") + captions.psalter;
+    if (!captions.weekdayYear.isEmpty())
+        lines << QStringLiteral("Lecturas entre semana: año ") + captions.weekdayYear;
     const QString colour = colourName(day.liturgical.colour);
     if (!colour.isEmpty())
         lines << QStringLiteral("Color: %1").arg(colour);
@@ -65,9 +70,12 @@ QString icsStamp(const QDateTime& stamp) {
 
 QByteArray event(const dayview::DayValue& day, const QString& stamp) {
     const dayview::DayCaptions captions = dayview::captionsOf(day);
+    // The first ten fields, those of the earlier releases: a day imported from them keeps its UID.
+    constexpr qsizetype kFingerprintFields = 10;
     const QByteArray fingerprint =
-        QCryptographicHash::hash(dayreport::fieldValues(day).join(QLatin1Char('\t')).toUtf8(),
-                                 QCryptographicHash::Sha1)
+        QCryptographicHash::hash(
+            dayreport::fieldValues(day).first(kFingerprintFields).join(QLatin1Char('\t')).toUtf8(),
+            QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     const QString date = icsDate(day.fecha);

@@ -29,11 +29,11 @@ bool isControl(QChar c) {
 }
 
 const QStringList& fieldNames() {
-    static const QStringList names = {QStringLiteral("fecha"),  QStringLiteral("dia"),
-                                      QStringLiteral("mes"),    QStringLiteral("anio"),
-                                      QStringLiteral("linea"),  QStringLiteral("movil"),
-                                      QStringLiteral("ciclo"),  QStringLiteral("tiempo"),
-                                      QStringLiteral("semana"), QStringLiteral("color")};
+    static const QStringList names = {
+        QStringLiteral("fecha"), QStringLiteral("dia"),      QStringLiteral("mes"),
+        QStringLiteral("anio"),  QStringLiteral("linea"),    QStringLiteral("movil"),
+        QStringLiteral("ciclo"), QStringLiteral("tiempo"),   QStringLiteral("semana"),
+        QStringLiteral("color"), QStringLiteral("salterio"), QStringLiteral("ciclo_ferial")};
     return names;
 }
 
@@ -53,7 +53,9 @@ QStringList fieldValues(const dayview::DayValue& day) {
             c.cycle,
             c.season,
             c.week,
-            colourText(day.liturgical.colour)};
+            colourText(day.liturgical.colour),
+            c.psalter,
+            c.weekdayYear};
 }
 
 QString headerLine() {

@@ -93,6 +93,13 @@ DayCaptions captionsOf(const DayValue& value) {
     c.cycle = liturgy::cycleCaption(value.liturgical);
     c.season = liturgy::seasonCaption(value.liturgical.season);
     c.week = liturgy::weekCaption(value.liturgical);
+    c.psalter = liturgy::psalterCaption(value.liturgical);
+    c.weekdayYear = liturgy::weekdayYearCaption(value.liturgical);
+    if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
+        c.cycleDetail =
+            QStringLiteral("%1 los domingos; año %2 entre semana").arg(c.cycle, c.weekdayYear);
+    if (!c.psalter.isEmpty())
+        c.weekDetail = QStringLiteral("Salterio: semana ") + c.psalter;
     return c;
 }
 

@@ -68,6 +68,10 @@ struct DayCaptions {
     QString cycle;
     QString season;
     QString week;
+    QString psalter;     // "I" .. "IV"
+    QString weekdayYear; // "I" or "II"
+    QString cycleDetail; // the cycle's tooltip: "Ciclo B los domingos; año I entre semana"
+    QString weekDetail;  // the week's tooltip: "Salterio: semana II"
 };
 DayCaptions captionsOf(const DayValue& value);
 

@@ -28,11 +28,19 @@ const QStringList& letraCiclo() {
     return letters;
 }
 
+bool adventHasBegun(const SeasonBounds& bounds, const QDate& today) {
+    return bounds.desde[kAdvent].daysTo(today) >= 1; // the day after its eve or later
+}
+
 int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today) {
     // The years 2000, 2003, ... start in cycle B, 2001, 2004, ... in C, 2002, 2005, ... in A.
     const int i = (nAnio % 3 + 3) % 3;
-    const qint64 sinceEve = bounds.desde[kAdvent].daysTo(today);
-    return sinceEve < 1 ? i : i + 1;
+    return adventHasBegun(bounds, today) ? i + 1 : i;
+}
+
+int weekdayYear(const SeasonBounds& bounds, const QDate& today) {
+    const int endsIn = today.year() + (adventHasBegun(bounds, today) ? 1 : 0);
+    return endsIn % 2 != 0 ? 1 : 2;
 }
 
 } // namespace liturgy

@@ -34,4 +34,11 @@ const QStringList& letraCiclo();
 // the first Sunday of Advent, the next letter from that Sunday on.
 int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today);
 
+// Whether `today` is on or after this year's first Sunday of Advent.
+bool adventHasBegun(const SeasonBounds& bounds, const QDate& today);
+
+// The year of the weekday readings, 1 or 2: year I in a liturgical year that ends in an odd
+// civil year, so that it changes with the cycle on the first Sunday of Advent.
+int weekdayYear(const SeasonBounds& bounds, const QDate& today);
+
 } // namespace liturgy

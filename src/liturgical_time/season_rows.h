@@ -41,4 +41,14 @@ int weekAfterPentecost(const calendar::CalendarSource& data, int nAnio);
 std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
                               const calendar::CalendarSource& data, int nAnio);
 
+// The week of the four-week psalter, 1..4, in row s with the row's week number `week`. The
+// psalter starts again at week 1 on the first Sunday of Advent (Advent week N is psalter week
+// N), with the Holy Family (the Christmas week that holds it; the days of Christmas before it
+// stay in the fourth week of Advent), on the Baptism of the Lord (which opens week 1 of Ordinary
+// Time), and on the first Sunday of Lent and Easter Sunday (week N of either, and of Ordinary
+// Time, is psalter week ((N - 1) mod 4) + 1). Ash Wednesday and the three days after it are in
+// week 4, Holy Week in week 2. In January the Sundays since the Holy Family count on: the week
+// of 1 January is week 1, or week 2 when 1 January is a Sunday.
+int psalterWeek(int s, std::optional<int> week, const SeasonBounds& bounds, const QDate& today);
+
 } // namespace liturgy

@@ -47,7 +47,8 @@ Outcome runDia(const QStringList& args, const QString& datos = {}, const QString
 }
 
 const QString header =
-    QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor");
+    QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor\tsalterio\t"
+                   "ciclo_ferial");
 
 // Holy Week 2009 with Holy Monday's line full of what may break a row or a text value: a tab,
 // a control character, commas, semicolons and letters outside ASCII.

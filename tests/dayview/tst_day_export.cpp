@@ -79,14 +79,15 @@ void TstDayExport::jsonParsesBack() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(days.size(), 2);
     const QJsonObject first = days.at(0).toObject();
-    QCOMPARE(first.keys(),
-             QStringList({"anio", "ciclo", "color", "color_nombre", "color_rgb", "dia", "fecha",
-                          "linea", "mes", "movil", "semana", "tiempo"}));
+    QCOMPARE(first.keys(), QStringList({"anio", "ciclo", "ciclo_ferial", "color", "color_nombre",
+                                        "color_rgb", "dia", "fecha", "linea", "mes", "movil",
+                                        "salterio", "semana", "tiempo"}));
     QCOMPARE(QJsonDocument(first).toJson(QJsonDocument::Compact),
-             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","color":"250,0,0","color_nombre":)"
-                        R"("rojo","color_rgb":[250,0,0],"dia":"+ Domingo","fecha":"2009-04-05",)"
-                        R"("linea":"S. Vicente","mes":"Abril","movil":"Domingo de Ramos",)"
-                        R"("semana":"","tiempo":"Sema. Santa"})"));
+             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","ciclo_ferial":"","color":"250,0,0",)"
+                        R"("color_nombre":"rojo","color_rgb":[250,0,0],"dia":"+ Domingo",)"
+                        R"("fecha":"2009-04-05","linea":"S. Vicente","mes":"Abril",)"
+                        R"("movil":"Domingo de Ramos","salterio":"","semana":"",)"
+                        R"("tiempo":"Sema. Santa"})"));
     QCOMPARE(days.at(1)["linea"].toString(), QStringLiteral("San Vicente\tFerrer, \"pb.\""));
     QCOMPARE(days.at(1)["color_nombre"].toString(), QStringLiteral("morado"));
 }

@@ -71,7 +71,7 @@ void TstAccessibility::namesAndDescriptions_data() {
         {"weekday", "Label1", "Día de la semana", "Viernes"},
         {"month", "Label15", "Mes", "Abril"},
         {"line", "Label14", "Celebraciones del día", "Dia 10/4"},
-        {"week, empty", "Label11", "Semana", ""},
+        {"week, empty in Holy Week", "Label11", "Semana", "Salterio: semana II"},
         {"clock", "Label2", "Hora", "12:00:00"},
         {"search status", "Text1", "Estado de la búsqueda", ""},
         {"legend box", "Text2", "Siglas del calendario", ""},
