@@ -26,6 +26,8 @@ dayview::DayValue palmSunday(const QString& line, bool movable = true) {
     day.liturgical.cycle = 0; // "B", the Sunday cycle of 2009
     day.liturgical.season = liturgy::Season::HolyWeek;
     day.liturgical.colour = liturgy::kRed;
+    day.liturgical.psalterWeek = 2; // Holy Week
+    day.liturgical.weekdayYear = 1; // the liturgical year ends in 2009
     return day;
 }
 
@@ -83,10 +85,10 @@ void TstDayExport::jsonParsesBack() {
                                         "color_rgb", "dia", "fecha", "linea", "mes", "movil",
                                         "salterio", "semana", "tiempo"}));
     QCOMPARE(QJsonDocument(first).toJson(QJsonDocument::Compact),
-             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","ciclo_ferial":"","color":"250,0,0",)"
+             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","ciclo_ferial":"I","color":"250,0,0",)"
                         R"("color_nombre":"rojo","color_rgb":[250,0,0],"dia":"+ Domingo",)"
                         R"("fecha":"2009-04-05","linea":"S. Vicente","mes":"Abril",)"
-                        R"("movil":"Domingo de Ramos","salterio":"","semana":"",)"
+                        R"("movil":"Domingo de Ramos","salterio":"II","semana":"",)"
                         R"("tiempo":"Sema. Santa"})"));
     QCOMPARE(days.at(1)["linea"].toString(), QStringLiteral("San Vicente\tFerrer, \"pb.\""));
     QCOMPARE(days.at(1)["color_nombre"].toString(), QStringLiteral("morado"));
@@ -153,7 +155,9 @@ void TstDayExport::icsEvent() {
     QCOMPARE(lines.last(), QStringLiteral("END:VEVENT"));
     for (const char* expected :
          {"DTSTAMP:20240102T030405Z", "DTSTART;VALUE=DATE:20090405", "DTEND;VALUE=DATE:20090406",
-          "TRANSP:TRANSPARENT", "DESCRIPTION:Domingo\\nCiclo B\\nSemana Santa\\nColor: rojo"})
+          "TRANSP:TRANSPARENT",
+          "DESCRIPTION:Domingo\\nCiclo B\\nSemana Santa\\nSalterio: semana II\\nLecturas entre "
+          "semana: año I\\nColor: rojo"})
         QVERIFY2(lines.contains(QString::fromUtf8(expected)), expected);
     QVERIFY(lines.contains(QStringLiteral("SUMMARY:Ntra. Sra. de la Soledad\\, Patrona\\; "
                                           "Conmemoración de todos los fieles difuntos\\, según el "
@@ -167,6 +171,10 @@ void TstDayExport::icsEvent() {
     QVERIFY(uid(withMovable).endsWith("@orvantel\r"));
     QCOMPARE(uid(dayexport::icsEvent(palmSunday(line), kStamp.addDays(9))), uid(withMovable));
     QVERIFY(uid(event) != uid(withMovable));
+    // The fields added after the first ten leave the UID of an imported day as it was.
+    dayview::DayValue psalterOnly = palmSunday(line);
+    psalterOnly.liturgical.psalterWeek.reset();
+    QCOMPARE(uid(dayexport::icsEvent(psalterOnly, kStamp)), uid(withMovable));
 }
 
 QTEST_GUILESS_MAIN(TstDayExport)
