@@ -72,6 +72,7 @@ void TstAccessibility::namesAndDescriptions_data() {
         {"month", "Label15", "Mes", "Abril"},
         {"line", "Label14", "Celebraciones del día", "Dia 10/4"},
         {"week, empty in Holy Week", "Label11", "Semana", "Salterio: semana II"},
+        {"cycle", "Label8", "Ciclo", "Ciclo B los domingos; año I entre semana"},
         {"clock", "Label2", "Hora", "12:00:00"},
         {"search status", "Text1", "Estado de la búsqueda", ""},
         {"legend box", "Text2", "Siglas del calendario", ""},
