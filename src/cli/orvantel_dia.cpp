@@ -486,6 +486,8 @@ int main(int argc, char* argv[]) {
     } catch (const UsageError& error) {
         return usageError(error.message);
     }
+    // The source never changes while the days run: each reading is made once.
+    const calendar::DayReadings readings(source, true);
     Output out(request.salida);
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
     dayview::DayValue shown;
@@ -494,7 +496,7 @@ int main(int argc, char* argv[]) {
         out.write(document.begin());
         for (; date <= request.last && out.ok(); date = date.addDays(1)) {
             dayview::DayValue next;
-            dayview::runDay(date, source, shown, next);
+            dayview::runDay(date, readings, shown, next);
             shown = next;
             out.write(document.day(shown));
         }

@@ -14,7 +14,8 @@ QString outsideTheCalendar(int year, const std::optional<calendar::YearRange>& c
     return QStringLiteral("El calendario abarca de %1 a %2").arg(covered->first).arg(covered->last);
 }
 
-DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
+DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
+    const calendar::CalendarSource& data = readings.source();
     using namespace calendar;
     DayView v;
     v.fechaVista = today;
@@ -26,11 +27,11 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     v.archMes = data.monthPath(month);
 
     const bool yearNamed = today.year() >= kFirstYear && today.year() <= kLastYear;
-    const QString letraDom = yearNamed ? dominicalDigit(data, v.anio, v.mes) : QString();
+    const QString letraDom = yearNamed ? readings.dominicalDigit(v.anio, v.mes) : QString();
     v.inCalendar = yearNamed && !letraDom.isEmpty();
 
     if (v.inCalendar)
-        v.weekday = weekdayFromCal(data, v.dia, month, letraDom);
+        v.weekday = readings.weekdayFromCal(v.dia, month, letraDom);
     else
         v.weekday = today.dayOfWeek() % 7;
 
@@ -39,7 +40,7 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     if (v.inCalendar) {
         const QString key =
             v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
-        const MovableOfDay movable = movableOfDay(data, key, v.nAnio);
+        const MovableOfDay movable = readings.movableOfDay(key, v.nAnio);
         if (movable.lacking.isEmpty()) {
             v.movable = QStringLiteral("No hay");
             if (movable.number) {
@@ -56,11 +57,11 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
                         .arg(QFileInfo(movable.lacking).fileName());
         return v;
     }
-    v.movable = outsideTheCalendar(today.year(), coveredYears(data));
+    v.movable = outsideTheCalendar(today.year(), readings.coveredYears());
     return v;
 }
 
-void runDay(const QDate& date, const calendar::CalendarSource& data, const DayValue& previous,
+void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
             DayValue& out) {
     out = DayValue{};
     out.fecha = date;
@@ -74,8 +75,8 @@ void runDay(const QDate& date, const calendar::CalendarSource& data, const DayVa
     if (!view.inCalendar)
         return;
     liturgy::LiturgicalFields fields = previous.liturgical;
-    const liturgy::LiturgicalDay day{date,          data,        view.nAnio,
-                                     view.numMovil, out.weekday, view.dayLine};
+    const liturgy::LiturgicalDay day{date,        data.source(), view.nAnio, view.numMovil,
+                                     out.weekday, view.dayLine,  &data};
     liturgy::applyLiturgicalTime(day, fields);
     out.liturgical = fields;
 }

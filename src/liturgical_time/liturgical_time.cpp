@@ -50,7 +50,9 @@ QString weekdayYearCaption(const LiturgicalFields& fields) {
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
     // Worked on a copy so that a data fault halfway leaves the fields as they were shown.
     LiturgicalFields shown = fields;
-    const SeasonBounds bounds = readSeasonBounds(day.data, day.nAnio, day.today.year());
+    const calendar::DayReadings straight(day.data);
+    const calendar::DayReadings& readings = day.readings ? *day.readings : straight;
+    const SeasonBounds bounds = readSeasonBounds(readings, day.nAnio, day.today.year());
     shown.cycle = cycleIndex(bounds, day.nAnio, day.today);
     shown.weekdayYear = weekdayYear(bounds, day.today);
 
@@ -59,7 +61,7 @@ void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
             continue;
         shown.colour = seasonRow(s).colour;
         shown.season = static_cast<Season>(s);
-        shown.week = weekNumber(s, bounds, day.today, day.data, day.nAnio);
+        shown.week = weekNumber(s, bounds, day.today, readings, day.nAnio);
         shown.psalterWeek = psalterWeek(s, shown.week, bounds, day.today);
     }
 

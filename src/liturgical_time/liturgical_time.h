@@ -4,7 +4,7 @@
 // fields of the previous run, and updates those fields. The fields are typed values; their
 // captions for display are made here, from the values, and never read back.
 
-#include "calendar_data/calendar_source.h"
+#include "calendar_data/day_readings.h"
 #include "platform/rgb.h"
 
 #include <QDate>
@@ -55,6 +55,8 @@ struct LiturgicalDay {
     std::optional<int> numMovil;
     std::optional<int> weekday; // what Label1 shows, 0 = Sunday; none when it shows nothing
     QString dayLine;            // today's line of the month file
+    // The readings of `data` to use, when they are remembered; none: read `data` straight.
+    const calendar::DayReadings* readings = nullptr;
 };
 
 // Updates `fields` for the day: the cycle and the weekday year always; the season, week, psalter

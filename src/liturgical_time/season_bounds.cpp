@@ -8,12 +8,12 @@ namespace {
 constexpr int kAdvent = 7; // c7 holds the first Sunday of Advent
 }
 
-SeasonBounds readSeasonBounds(const calendar::CalendarSource& data, int nAnio, int year) {
+SeasonBounds readSeasonBounds(const calendar::DayReadings& data, int nAnio, int year) {
     // Desde(s + 1) and Hasta(s) are the same day before the date of c‹s+1›, so each of the nine
     // files is read once per run.
     std::array<QDate, kSeasons + 2> dayBefore;
     for (int n = 1; n <= kSeasons + 1; ++n)
-        dayBefore[n] = calendar::movableDate(data, n, nAnio, year).addDays(-1);
+        dayBefore[n] = data.movableDate(n, nAnio, year).addDays(-1);
     SeasonBounds bounds;
     for (int s = 1; s <= kSeasons; ++s) {
         bounds.desde[s] = dayBefore[s];

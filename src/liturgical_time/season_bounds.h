@@ -5,7 +5,7 @@
 // read as dates of the current year. The cycle letter of Label8 changes on the date of c7, the
 // first Sunday of Advent.
 
-#include "calendar_data/calendar_source.h"
+#include "calendar_data/day_readings.h"
 
 #include <QDate>
 #include <QString>
@@ -25,7 +25,7 @@ struct SeasonBounds {
 
 // Reads line nAnio + 2 of c1..c9 and fills the row. Throws DataFault when a file is missing or
 // short, or its date does not convert to a date of `year`.
-SeasonBounds readSeasonBounds(const calendar::CalendarSource& data, int nAnio, int year);
+SeasonBounds readSeasonBounds(const calendar::DayReadings& data, int nAnio, int year);
 
 // `LetraCiclo`: "B", "C", "A", "B".
 const QStringList& letraCiclo();

@@ -51,13 +51,13 @@ int sundaysCrossed(const QDate& from, const QDate& to) {
     return static_cast<int>((sundayOnOrBefore(to) - sundayOnOrBefore(from)) / 7);
 }
 
-int weekAfterPentecost(const calendar::CalendarSource& data, int nAnio) {
-    const QString line = data.readLine(data.movablePath(kPentecostWeekFile), nAnio + 2);
+int weekAfterPentecost(const calendar::DayReadings& data, int nAnio) {
+    const QString line = data.readLine(data.source().movablePath(kPentecostWeekFile), nAnio + 2);
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 
 std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
-                              const calendar::CalendarSource& data, int nAnio) {
+                              const calendar::DayReadings& data, int nAnio) {
     const int count = sundaysCrossed(bounds.desde[s], today);
     const int number = s == kAfterPentecost ? count - 1 + weekAfterPentecost(data, nAnio) : count;
     const bool christmas = s == 1 || s == kSeasons;

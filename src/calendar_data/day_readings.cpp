@@ -1,0 +1,141 @@
+#include "calendar_data/day_readings.h"
+
+#include "platform/data_fault.h"
+
+#include <QHash>
+
+#include <variant>
+
+namespace calendar {
+
+namespace {
+
+template <typename T> using Reading = std::variant<T, DataFault>;
+
+// The reading of `key` in `memory`, made by `read` at the first call; a fault is remembered and
+// thrown again like a value.
+template <typename Key, typename T, typename Read>
+T remembered(QHash<Key, Reading<T>>& memory, const Key& key, Read read) {
+    auto found = memory.constFind(key);
+    if (found == memory.constEnd()) {
+        try {
+            found = memory.insert(key, Reading<T>(read()));
+        } catch (const DataFault& fault) {
+            found = memory.insert(key, Reading<T>(fault));
+        }
+    }
+    if (const DataFault* fault = std::get_if<DataFault>(&*found))
+        throw *fault;
+    return std::get<T>(*found);
+}
+
+// The movable celebrations of one year, as movableOfDay() reads them for every key at once:
+// every line that files c1, c2, ... hold up to the year's line, with the highest file that
+// holds it; or what ends the files' reading for every key of the year, a fault or the first of
+// c1..c20 too short for it.
+struct MovableYear {
+    QHash<QString, std::pair<int, QString>> holders; // line -> file number and name
+    std::optional<DataFault> fault;
+    QString lacking;
+};
+
+MovableYear readMovableYear(const CalendarSource& data, int nAnio) {
+    MovableYear year;
+    for (int n = 1;; ++n) {
+        const QString& path = data.movablePath(n);
+        if (n > kMovableFiles && !data.exists(path))
+            break;
+        QStringList lines;
+        try {
+            lines = data.readLines(path, nAnio + 2);
+        } catch (const DataFault& fault) {
+            if (n > kMovableFiles || fault.kind() != DataFault::Kind::PastEnd)
+                year.fault = fault;
+            else
+                year.lacking = path;
+            break;
+        }
+        const QString name = data.readLine(path, 1);
+        for (const QString& line : lines)
+            year.holders.insert(line, {n, name});
+    }
+    return year;
+}
+
+quint64 dateKey(int number, int nAnio, int year) {
+    return (quint64(quint32(number)) << 40) ^ (quint64(quint32(nAnio)) << 20) ^ quint32(year);
+}
+
+} // namespace
+
+struct DayReadings::Memory {
+    QHash<QString, Reading<QString>> digits;
+    QHash<QString, Reading<std::optional<int>>> weekdays;
+    QHash<quint64, Reading<QDate>> dates;
+    QHash<int, MovableYear> movableYears;
+    QHash<QString, Reading<QString>> lines;
+    QHash<int, Reading<std::optional<YearRange>>> covered;
+};
+
+DayReadings::DayReadings(const CalendarSource& data) : data_(data) {}
+
+DayReadings::DayReadings(const CalendarSource& data, bool remember)
+    : data_(data), memory_(remember ? std::make_unique<Memory>() : nullptr) {}
+
+DayReadings::~DayReadings() = default;
+
+QString DayReadings::dominicalDigit(const QString& anio, const QString& mes) const {
+    if (!memory_)
+        return calendar::dominicalDigit(data_, anio, mes);
+    return remembered(memory_->digits, anio + QLatin1Char('/') + mes,
+                      [&] { return calendar::dominicalDigit(data_, anio, mes); });
+}
+
+std::optional<int> DayReadings::weekdayFromCal(const QString& dia, int month,
+                                               const QString& letraDom) const {
+    if (!memory_)
+        return calendar::weekdayFromCal(data_, dia, month, letraDom);
+    const QString key =
+        dia + QLatin1Char('/') + QString::number(month) + QLatin1Char('/') + letraDom;
+    return remembered(memory_->weekdays, key,
+                      [&] { return calendar::weekdayFromCal(data_, dia, month, letraDom); });
+}
+
+QDate DayReadings::movableDate(int number, int nAnio, int year) const {
+    if (!memory_)
+        return calendar::movableDate(data_, number, nAnio, year);
+    return remembered(memory_->dates, dateKey(number, nAnio, year),
+                      [&] { return calendar::movableDate(data_, number, nAnio, year); });
+}
+
+MovableOfDay DayReadings::movableOfDay(const QString& key, int nAnio) const {
+    if (!memory_)
+        return calendar::movableOfDay(data_, key, nAnio);
+    auto year = memory_->movableYears.constFind(nAnio);
+    if (year == memory_->movableYears.constEnd())
+        year = memory_->movableYears.insert(nAnio, readMovableYear(data_, nAnio));
+    if (year->fault)
+        throw *year->fault;
+    MovableOfDay found;
+    found.lacking = year->lacking;
+    if (const auto holder = year->holders.constFind(key); holder != year->holders.constEnd()) {
+        found.number = holder->first;
+        found.name = holder->second;
+    }
+    return found;
+}
+
+std::optional<YearRange> DayReadings::coveredYears() const {
+    if (!memory_)
+        return calendar::coveredYears(data_);
+    return remembered(memory_->covered, 0, [&] { return calendar::coveredYears(data_); });
+}
+
+QString DayReadings::readLine(const QString& path, int line) const {
+    if (!memory_)
+        return data_.readLine(path, line);
+    return remembered(memory_->lines, path + QLatin1Char('/') + QString::number(line),
+                      [&] { return data_.readLine(path, line); });
+}
+
+} // namespace calendar
