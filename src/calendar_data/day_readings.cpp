@@ -62,6 +62,18 @@ MovableYear readMovableYear(const CalendarSource& data, int nAnio) {
     return year;
 }
 
+// The arguments of a reading as the key of its memory.
+struct Texts {
+    QString first;
+    QString second;
+    int number = 0;
+    bool operator==(const Texts& other) const = default;
+};
+
+size_t qHash(const Texts& key, size_t seed = 0) {
+    return qHashMulti(seed, key.first, key.second, key.number);
+}
+
 quint64 dateKey(int number, int nAnio, int year) {
     return (quint64(quint32(number)) << 40) ^ (quint64(quint32(nAnio)) << 20) ^ quint32(year);
 }
@@ -69,11 +81,11 @@ quint64 dateKey(int number, int nAnio, int year) {
 } // namespace
 
 struct DayReadings::Memory {
-    QHash<QString, Reading<QString>> digits;
-    QHash<QString, Reading<std::optional<int>>> weekdays;
+    QHash<Texts, Reading<QString>> digits;
+    QHash<Texts, Reading<std::optional<int>>> weekdays;
     QHash<quint64, Reading<QDate>> dates;
     QHash<int, MovableYear> movableYears;
-    QHash<QString, Reading<QString>> lines;
+    QHash<Texts, Reading<QString>> lines;
     QHash<int, Reading<std::optional<YearRange>>> covered;
 };
 
@@ -87,7 +99,7 @@ DayReadings::~DayReadings() = default;
 QString DayReadings::dominicalDigit(const QString& anio, const QString& mes) const {
     if (!memory_)
         return calendar::dominicalDigit(data_, anio, mes);
-    return remembered(memory_->digits, anio + QLatin1Char('/') + mes,
+    return remembered(memory_->digits, Texts{anio, mes},
                       [&] { return calendar::dominicalDigit(data_, anio, mes); });
 }
 
@@ -95,9 +107,7 @@ std::optional<int> DayReadings::weekdayFromCal(const QString& dia, int month,
                                                const QString& letraDom) const {
     if (!memory_)
         return calendar::weekdayFromCal(data_, dia, month, letraDom);
-    const QString key =
-        dia + QLatin1Char('/') + QString::number(month) + QLatin1Char('/') + letraDom;
-    return remembered(memory_->weekdays, key,
+    return remembered(memory_->weekdays, Texts{dia, letraDom, month},
                       [&] { return calendar::weekdayFromCal(data_, dia, month, letraDom); });
 }
 
@@ -134,7 +144,7 @@ std::optional<YearRange> DayReadings::coveredYears() const {
 QString DayReadings::readLine(const QString& path, int line) const {
     if (!memory_)
         return data_.readLine(path, line);
-    return remembered(memory_->lines, path + QLatin1Char('/') + QString::number(line),
+    return remembered(memory_->lines, Texts{path, {}, line},
                       [&] { return data_.readLine(path, line); });
 }
 

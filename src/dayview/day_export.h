@@ -60,7 +60,7 @@ public:
 private:
     Format format_;
     bool table_;
-    QString stamp_; // the DTSTAMP of every event
+    QByteArray stamp_; // the DTSTAMP line of every event
     bool first_ = true;
 };
 

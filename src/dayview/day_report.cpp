@@ -1,6 +1,8 @@
 #include "dayview/day_report.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 
 namespace dayreport {
 
@@ -12,14 +14,29 @@ bool breaksCell(QChar c) {
     return isControl(c) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
-QString oneCell(QString text) {
+// Appends `text` to `row` with a blank for each character that would break the cell.
+void appendCell(QString& row, const QString& text) {
+    const qsizetype start = row.size();
+    row += text;
     if (std::none_of(text.cbegin(), text.cend(), breaksCell))
-        return text;
-    for (QChar& c : text) {
-        if (breaksCell(c))
-            c = QLatin1Char(' ');
+        return;
+    for (qsizetype i = start; i < row.size(); ++i) {
+        if (breaksCell(row.at(i)))
+            row[i] = QLatin1Char(' ');
     }
-    return text;
+}
+
+// AAAA-MM-DD, written digit by digit: a range of years formats one date a day.
+QString isoDate(const QDate& date) {
+    const int year = date.year();
+    if (year < 1000 || year > 9999)
+        return date.toString(Qt::ISODate);
+    const auto digit = [](int value) { return QChar(u'0' + value % 10); };
+    const QChar text[] = {digit(year / 1000),  digit(year / 100), digit(year / 10),
+                          digit(year),         QLatin1Char('-'),  digit(date.month() / 10),
+                          digit(date.month()), QLatin1Char('-'),  digit(date.day() / 10),
+                          digit(date.day())};
+    return QString(text, std::size(text));
 }
 } // namespace
 
@@ -38,24 +55,19 @@ const QStringList& fieldNames() {
 }
 
 QString colourText(const Rgb& colour) {
-    return QString::number(colour.r) + QLatin1Char(',') + QString::number(colour.g) +
-           QLatin1Char(',') + QString::number(colour.b);
+    char text[40];
+    const int size = std::snprintf(text, sizeof text, "%d,%d,%d", colour.r, colour.g, colour.b);
+    return QString::fromLatin1(text, size);
 }
 
 QStringList fieldValues(const dayview::DayValue& day) {
-    const dayview::DayCaptions c = dayview::captionsOf(day);
-    return {day.fecha.toString(Qt::ISODate),
-            c.weekday,
-            c.month,
-            c.year,
-            c.line,
-            c.movable,
-            c.cycle,
-            c.season,
-            c.week,
-            colourText(day.liturgical.colour),
-            c.psalter,
-            c.weekdayYear};
+    return fieldValues(day, dayview::captionsOf(day));
+}
+
+QStringList fieldValues(const dayview::DayValue& day, const dayview::DayCaptions& c) {
+    return {isoDate(day.fecha), c.weekday,    c.month,  c.year, c.line,
+            c.movable,          c.cycle,      c.season, c.week, colourText(day.liturgical.colour),
+            c.psalter,          c.weekdayYear};
 }
 
 QString headerLine() {
@@ -63,17 +75,25 @@ QString headerLine() {
 }
 
 QString rowLine(const dayview::DayValue& day) {
-    QStringList cells = fieldValues(day);
-    for (QString& cell : cells)
-        cell = oneCell(cell);
-    return cells.join(kTab);
+    const QStringList cells = fieldValues(day);
+    QString row;
+    row.reserve(200);
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            row += kTab;
+        appendCell(row, cells.at(i));
+    }
+    return row;
 }
 
 QString fieldListing(const dayview::DayValue& day) {
     const QStringList values = fieldValues(day);
     QString text;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        text += fieldNames().at(i) + kTab + oneCell(values.at(i)) + QLatin1Char('\n');
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        text += fieldNames().at(i) + kTab;
+        appendCell(text, values.at(i));
+        text += QLatin1Char('\n');
+    }
     return text;
 }
 

@@ -21,6 +21,8 @@ bool isControl(QChar c);
 // The fields in the order of fieldNames(): the date as AAAA-MM-DD, the colour as "R,G,B",
 // every caption unchanged (blanks kept), the psalter week and the weekday year as "I" .. "IV".
 QStringList fieldValues(const dayview::DayValue& day);
+// The same from the day's captions, already made.
+QStringList fieldValues(const dayview::DayValue& day, const dayview::DayCaptions& captions);
 
 QString colourText(const Rgb& colour);
 

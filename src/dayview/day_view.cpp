@@ -97,8 +97,8 @@ DayCaptions captionsOf(const DayValue& value) {
     c.psalter = liturgy::psalterCaption(value.liturgical);
     c.weekdayYear = liturgy::weekdayYearCaption(value.liturgical);
     if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
-        c.cycleDetail =
-            QStringLiteral("%1 los domingos; año %2 entre semana").arg(c.cycle, c.weekdayYear);
+        c.cycleDetail = c.cycle + QStringLiteral(" los domingos; año ") + c.weekdayYear +
+                        QStringLiteral(" entre semana");
     if (!c.psalter.isEmpty())
         c.weekDetail = QStringLiteral("Salterio: semana ") + c.psalter;
     return c;
