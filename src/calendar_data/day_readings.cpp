@@ -29,25 +29,34 @@ T remembered(QHash<Key, Reading<T>>& memory, const Key& key, Read read) {
     return std::get<T>(*found);
 }
 
+// A movable file's lines as far as the years asked for reach: each text with the first line
+// that holds it.
+struct MovableFile {
+    QHash<QString, int> firstLine;
+    int indexed = 0; // lines 1 .. indexed are in firstLine
+};
+
 // The movable celebrations of one year, as movableOfDay() reads them for every key at once:
-// every line that files c1, c2, ... hold up to the year's line, with the highest file that
-// holds it; or what ends the files' reading for every key of the year, a fault or the first of
-// c1..c20 too short for it.
+// every text that files c1, c2, ... hold up to the year's line, with the highest file that
+// holds it and its name; or what ends the files' reading for every key of the year, a fault or
+// the first of c1..c20 too short for it.
 struct MovableYear {
-    QHash<QString, std::pair<int, QString>> holders; // line -> file number and name
+    int nAnio = -1;
+    QHash<QString, std::pair<int, QString>> holders;
     std::optional<DataFault> fault;
     QString lacking;
 };
 
-MovableYear readMovableYear(const CalendarSource& data, int nAnio) {
+MovableYear readMovableYear(const CalendarSource& data, int nAnio, QList<MovableFile>& files) {
     MovableYear year;
+    year.nAnio = nAnio;
+    const int count = nAnio + 2;
     for (int n = 1;; ++n) {
         const QString& path = data.movablePath(n);
         if (n > kMovableFiles && !data.exists(path))
             break;
-        QStringList lines;
         try {
-            lines = data.readLines(path, nAnio + 2);
+            data.readLine(path, count); // the faults of reading lines 1 .. count
         } catch (const DataFault& fault) {
             if (n > kMovableFiles || fault.kind() != DataFault::Kind::PastEnd)
                 year.fault = fault;
@@ -55,9 +64,18 @@ MovableYear readMovableYear(const CalendarSource& data, int nAnio) {
                 year.lacking = path;
             break;
         }
+        if (files.size() < n)
+            files.resize(n);
+        MovableFile& file = files[n - 1];
+        for (; file.indexed < count; ++file.indexed) {
+            const QString line = data.readLine(path, file.indexed + 1);
+            if (!file.firstLine.contains(line))
+                file.firstLine.insert(line, file.indexed + 1);
+        }
         const QString name = data.readLine(path, 1);
-        for (const QString& line : lines)
-            year.holders.insert(line, {n, name});
+        for (auto line = file.firstLine.cbegin(); line != file.firstLine.cend(); ++line)
+            if (line.value() <= count)
+                year.holders.insert(line.key(), {n, name});
     }
     return year;
 }
@@ -84,7 +102,8 @@ struct DayReadings::Memory {
     QHash<Texts, Reading<QString>> digits;
     QHash<Texts, Reading<std::optional<int>>> weekdays;
     QHash<quint64, Reading<QDate>> dates;
-    QHash<int, MovableYear> movableYears;
+    QList<MovableFile> movableFiles; // c1, c2, ...
+    MovableYear movableYear;         // the last year asked for: a range asks year after year
     QHash<Texts, Reading<QString>> lines;
     QHash<int, Reading<std::optional<YearRange>>> covered;
 };
@@ -121,9 +140,9 @@ QDate DayReadings::movableDate(int number, int nAnio, int year) const {
 MovableOfDay DayReadings::movableOfDay(const QString& key, int nAnio) const {
     if (!memory_)
         return calendar::movableOfDay(data_, key, nAnio);
-    auto year = memory_->movableYears.constFind(nAnio);
-    if (year == memory_->movableYears.constEnd())
-        year = memory_->movableYears.insert(nAnio, readMovableYear(data_, nAnio));
+    MovableYear* year = &memory_->movableYear;
+    if (year->nAnio != nAnio)
+        *year = readMovableYear(data_, nAnio, memory_->movableFiles);
     if (year->fault)
         throw *year->fault;
     MovableOfDay found;

@@ -1,6 +1,9 @@
 #include "dayview/day_report.h"
 
+#include "liturgical_time/liturgical_colour.h"
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <iterator>
 
@@ -55,6 +58,17 @@ const QStringList& fieldNames() {
 }
 
 QString colourText(const Rgb& colour) {
+    // The colours a day shows, made once: a range writes one a day.
+    static const std::array<std::pair<Rgb, QString>, 5> known = {{
+        {liturgy::kWhite, QStringLiteral("250,250,250")},
+        {liturgy::kGreen, QStringLiteral("0,250,0")},
+        {liturgy::kRed, QStringLiteral("250,0,0")},
+        {liturgy::kPurple, QStringLiteral("250,0,250")},
+        {liturgy::LiturgicalFields().colour, QStringLiteral("192,192,192")},
+    }};
+    for (const auto& [rgb, text] : known)
+        if (rgb == colour)
+            return text;
     char text[40];
     const int size = std::snprintf(text, sizeof text, "%d,%d,%d", colour.r, colour.g, colour.b);
     return QString::fromLatin1(text, size);
