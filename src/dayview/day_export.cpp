@@ -334,8 +334,7 @@ QByteArray DayDocument::day(const dayview::DayValue& value) {
     const bool first = std::exchange(first_, false);
     switch (format_) {
     case Format::Tsv:
-        return table_ ? dayreport::rowLine(value).toUtf8() + '\n'
-                      : dayreport::fieldListing(value).toUtf8();
+        return table_ ? dayreport::rowBytes(value) + '\n' : dayreport::fieldListing(value).toUtf8();
     case Format::Json:
         return (first ? QByteArray() : QByteArray(",\n")) + jsonText(value);
     case Format::Ics:

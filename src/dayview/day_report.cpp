@@ -29,6 +29,39 @@ void appendCell(QString& row, const QString& text) {
     }
 }
 
+// Appends `text` in UTF-8 to `out`, a blank for each character that would break the cell.
+void appendCellBytes(QByteArray& out, QStringView text) {
+    // Written in place: no UTF-16 unit takes more than three bytes.
+    const qsizetype start = out.size();
+    out.resize(start + 3 * text.size());
+    char* p = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x20 && c < 0x7F) {
+            *p++ = char(c);
+        } else if (breaksCell(QChar(c))) {
+            *p++ = ' ';
+        } else if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, text[++i].unicode());
+            *p++ = char(0xF0 | (code >> 18));
+            *p++ = char(0x80 | ((code >> 12) & 0x3F));
+            *p++ = char(0x80 | ((code >> 6) & 0x3F));
+            *p++ = char(0x80 | (code & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            p = std::copy_n("\xEF\xBF\xBD", 3, p); // as QString::toUtf8 writes a lone one
+        } else {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    out.resize(p - out.constData());
+}
+
 // AAAA-MM-DD, written digit by digit: a range of years formats one date a day.
 QString isoDate(const QDate& date) {
     const int year = date.year();
@@ -96,6 +129,18 @@ QString rowLine(const dayview::DayValue& day) {
         if (i > 0)
             row += kTab;
         appendCell(row, cells.at(i));
+    }
+    return row;
+}
+
+QByteArray rowBytes(const dayview::DayValue& day) {
+    const QStringList cells = fieldValues(day);
+    QByteArray row;
+    row.reserve(400);
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            row += '\t';
+        appendCellBytes(row, cells.at(i));
     }
     return row;
 }

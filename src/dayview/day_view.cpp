@@ -96,12 +96,17 @@ DayCaptions captionsOf(const DayValue& value) {
     c.week = liturgy::weekCaption(value.liturgical);
     c.psalter = liturgy::psalterCaption(value.liturgical);
     c.weekdayYear = liturgy::weekdayYearCaption(value.liturgical);
-    if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
-        c.cycleDetail = c.cycle + QStringLiteral(" los domingos; año ") + c.weekdayYear +
-                        QStringLiteral(" entre semana");
-    if (!c.psalter.isEmpty())
-        c.weekDetail = QStringLiteral("Salterio: semana ") + c.psalter;
     return c;
+}
+
+DayDetails detailsOf(const DayCaptions& c) {
+    DayDetails d;
+    if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
+        d.cycle = c.cycle + QStringLiteral(" los domingos; año ") + c.weekdayYear +
+                  QStringLiteral(" entre semana");
+    if (!c.psalter.isEmpty())
+        d.week = QStringLiteral("Salterio: semana ") + c.psalter;
+    return d;
 }
 
 } // namespace dayview

@@ -71,9 +71,15 @@ struct DayCaptions {
     QString week;
     QString psalter;     // "I" .. "IV"
     QString weekdayYear; // "I" or "II"
-    QString cycleDetail; // the cycle's tooltip: "Ciclo B los domingos; año I entre semana"
-    QString weekDetail;  // the week's tooltip: "Salterio: semana II"
 };
 DayCaptions captionsOf(const DayValue& value);
+
+// The tooltips of the cycle and the week, from the captions: "Ciclo B los domingos; año I entre
+// semana" and "Salterio: semana II"; empty when the day has no such value.
+struct DayDetails {
+    QString cycle;
+    QString week;
+};
+DayDetails detailsOf(const DayCaptions& captions);
 
 } // namespace dayview

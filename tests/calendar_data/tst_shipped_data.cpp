@@ -515,8 +515,8 @@ void TstShippedData::psalterAndWeekdayYearAtTurningPoints() {
     const dayview::DayCaptions c = dayview::captionsOf(value);
     QCOMPARE(c.psalter, psalter);
     QCOMPARE(c.weekdayYear, weekdayYear);
-    QCOMPARE(c.weekDetail, QStringLiteral("Salterio: semana ") + psalter);
-    QCOMPARE(c.cycleDetail,
+    QCOMPARE(dayview::detailsOf(c).week, QStringLiteral("Salterio: semana ") + psalter);
+    QCOMPARE(dayview::detailsOf(c).cycle,
              c.cycle + QStringLiteral(" los domingos; año %1 entre semana").arg(weekdayYear));
 }
 
