@@ -42,20 +42,20 @@ QString seasonInWords(liturgy::Season season) {
 }
 
 // The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
-// one per line.
+// one per line, as iCalendar text: each line escaped, the line ends written "\n".
 QString description(const dayview::DayValue& day, const dayview::DayCaptions& captions) {
     QString text;
     text.reserve(160);
-    const auto add = [&text](QStringView line) {
+    const auto add = [&text](const QString& line) {
         if (line.isEmpty())
             return;
         if (!text.isEmpty())
-            text += QLatin1Char('\n');
-        text += line;
+            text += QLatin1String("\\n");
+        text += icsText(line);
     };
-    QStringView weekday = captions.weekday;
+    QString weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
-        weekday = weekday.sliced(2);
+        weekday.remove(0, 2);
     add(weekday);
     add(captions.cycle);
     add(seasonInWords(day.liturgical.season));
@@ -92,23 +92,34 @@ QByteArray event(const dayview::DayValue& day, const QByteArray& stamp) {
     const dayview::DayCaptions captions = dayview::captionsOf(day);
     // The first ten fields, those of the earlier releases: a day imported from them keeps its UID.
     constexpr qsizetype kFingerprintFields = 10;
-    const QByteArray fingerprint = QCryptographicHash::hash(dayreport::fieldValues(day, captions)
-                                                                .first(kFingerprintFields)
-                                                                .join(QLatin1Char('\t'))
-                                                                .toUtf8(),
-                                                            QCryptographicHash::Sha1)
-                                       .toHex()
-                                       .left(16);
+    const QStringList fields = dayreport::fieldValues(day, captions);
+    QByteArray joined;
+    joined.reserve(256);
+    for (qsizetype i = 0; i < kFingerprintFields; ++i) {
+        if (i > 0)
+            joined += '\t';
+        joined += fields.at(i).toUtf8();
+    }
+    const QByteArray fingerprint =
+        QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex().left(16);
     const QByteArray date = icsDate(day.fecha);
     const QString summary = day.numMovil ? captions.movable : captions.line;
     // The lines of fixed form are short and ASCII: only the texts may need folding.
     QByteArray lines;
-    lines.reserve(512);
-    lines += "BEGIN:VEVENT\r\nUID:" + date + '-' + fingerprint + "@orvantel\r\n" + stamp +
-             "DTSTART;VALUE=DATE:" + date +
-             "\r\nDTEND;VALUE=DATE:" + icsDate(day.fecha.addDays(1)) + "\r\n";
+    lines.reserve(640);
+    lines += "BEGIN:VEVENT\r\nUID:";
+    lines += date;
+    lines += '-';
+    lines += fingerprint;
+    lines += "@orvantel\r\n";
+    lines += stamp;
+    lines += "DTSTART;VALUE=DATE:";
+    lines += date;
+    lines += "\r\nDTEND;VALUE=DATE:";
+    lines += icsDate(day.fecha.addDays(1));
+    lines += "\r\n";
     lines += icsLine(QStringLiteral("SUMMARY:") + icsText(summary));
-    lines += icsLine(QStringLiteral("DESCRIPTION:") + icsText(description(day, captions)));
+    lines += icsLine(QStringLiteral("DESCRIPTION:") + description(day, captions));
     lines += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
     return lines;
 }
