@@ -102,6 +102,7 @@ struct DayReadings::Memory {
     QHash<Texts, Reading<QString>> digits;
     QHash<Texts, Reading<std::optional<int>>> weekdays;
     QHash<quint64, Reading<QDate>> dates;
+    QHash<quint64, Reading<QList<QDate>>> dateRows;
     QList<MovableFile> movableFiles; // c1, c2, ...
     MovableYear movableYear;         // the last year asked for: a range asks year after year
     QHash<Texts, Reading<QString>> lines;
@@ -135,6 +136,18 @@ QDate DayReadings::movableDate(int number, int nAnio, int year) const {
         return calendar::movableDate(data_, number, nAnio, year);
     return remembered(memory_->dates, dateKey(number, nAnio, year),
                       [&] { return calendar::movableDate(data_, number, nAnio, year); });
+}
+
+QList<QDate> DayReadings::movableDates(int last, int nAnio, int year) const {
+    const auto read = [&] {
+        QList<QDate> dates;
+        for (int n = 1; n <= last; ++n)
+            dates.append(calendar::movableDate(data_, n, nAnio, year));
+        return dates;
+    };
+    if (!memory_)
+        return read();
+    return remembered(memory_->dateRows, dateKey(last, nAnio, year), read);
 }
 
 MovableOfDay DayReadings::movableOfDay(const QString& key, int nAnio) const {

@@ -35,6 +35,9 @@ public:
     QString dominicalDigit(const QString& anio, const QString& mes) const;
     std::optional<int> weekdayFromCal(const QString& dia, int month, const QString& letraDom) const;
     QDate movableDate(int number, int nAnio, int year) const;
+    // The dates of c1 .. c‹last› in that order, as movableDate() gives them one by one: the
+    // first fault among them is thrown.
+    QList<QDate> movableDates(int last, int nAnio, int year) const;
     MovableOfDay movableOfDay(const QString& key, int nAnio) const;
     std::optional<YearRange> coveredYears() const;
     // As CalendarSource::readLine.

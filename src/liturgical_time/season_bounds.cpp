@@ -12,8 +12,9 @@ SeasonBounds readSeasonBounds(const calendar::DayReadings& data, int nAnio, int 
     // Desde(s + 1) and Hasta(s) are the same day before the date of c‹s+1›, so each of the nine
     // files is read once per run.
     std::array<QDate, kSeasons + 2> dayBefore;
+    const QList<QDate> dates = data.movableDates(kSeasons + 1, nAnio, year);
     for (int n = 1; n <= kSeasons + 1; ++n)
-        dayBefore[n] = data.movableDate(n, nAnio, year).addDays(-1);
+        dayBefore[n] = dates.at(n - 1).addDays(-1);
     SeasonBounds bounds;
     for (int s = 1; s <= kSeasons; ++s) {
         bounds.desde[s] = dayBefore[s];
