@@ -52,7 +52,8 @@ void appendCellBytes(QByteArray& out, QStringView text) {
             *p++ = char(0x80 | ((code >> 6) & 0x3F));
             *p++ = char(0x80 | (code & 0x3F));
         } else if (QChar::isSurrogate(c)) {
-            p = std::copy_n("\xEF\xBF\xBD", 3, p); // as QString::toUtf8 writes a lone one
+            const QByteArray lone = text.sliced(i, 1).toUtf8(); // as the library writes it
+            p = std::copy_n(lone.constData(), std::min<qsizetype>(lone.size(), 3), p);
         } else {
             *p++ = char(0xE0 | (c >> 12));
             *p++ = char(0x80 | ((c >> 6) & 0x3F));

@@ -3,6 +3,7 @@
 // without splitting a character and ended by CR LF, and each day is one all-day event.
 
 #include "dayview/day_export.h"
+#include "dayview/day_report.h"
 #include "liturgical_time/liturgical_colour.h"
 
 #include <QJsonArray>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void colourNames_data();
     void colourNames();
     void jsonParsesBack();
+    void textsWrittenStraightAsTheLibraryWritesThem_data();
+    void textsWrittenStraightAsTheLibraryWritesThem();
     void icsText_data();
     void icsText();
     void icsFolding_data();
@@ -92,6 +95,26 @@ void TstDayExport::jsonParsesBack() {
                         R"("tiempo":"Sema. Santa"})"));
     QCOMPARE(days.at(1)["linea"].toString(), QStringLiteral("San Vicente\tFerrer, \"pb.\""));
     QCOMPARE(days.at(1)["color_nombre"].toString(), QStringLiteral("morado"));
+}
+
+void TstDayExport::textsWrittenStraightAsTheLibraryWritesThem_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << QStringLiteral("S. Vicente Ferrer, pb. -b");
+    QTest::newRow("quotes, backslash, controls")
+        << QStringLiteral("\"a\"\\b\x01\x08\x0C\r\n\t\x1F\x7F");
+    QTest::newRow("accents, C1, separators") << QStringLiteral("ñandú € \u0085\u2028\u2029");
+    QTest::newRow("surrogates") << QStringLiteral("😀 ") + QChar(0xD800) + QStringLiteral("x");
+}
+
+void TstDayExport::textsWrittenStraightAsTheLibraryWritesThem() {
+    QFETCH(QString, line);
+    const dayview::DayValue day = palmSunday(line, false);
+    // JSON as QJsonDocument writes it, a TSV row as rowLine() in UTF-8.
+    const QByteArray json = dayexport::document(dayexport::Format::Json, true, {day}, kStamp);
+    QCOMPARE(json, "[\n" + QJsonDocument(dayexport::jsonDay(day)).toJson(QJsonDocument::Compact) +
+                       "\n]\n");
+    const QByteArray tsv = dayexport::document(dayexport::Format::Tsv, true, {day}, kStamp);
+    QCOMPARE(tsv.split('\n').at(1), dayreport::rowLine(day).toUtf8());
 }
 
 void TstDayExport::icsText_data() {
