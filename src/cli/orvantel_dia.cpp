@@ -167,6 +167,8 @@ QString helpText(const Options& options, const CalendarYears& years) {
                "  tiempo  el tiempo litúrgico\n"
                "  semana  la semana del tiempo, con sus blancos\n"
                "  color   el color litúrgico como rojo,verde,azul\n"
+               "  salterio      la semana del salterio: I, II, III o IV\n"
+               "  ciclo_ferial  el año de las lecturas entre semana: I o II\n"
                "\n"
                "Formatos (--formato):\n"
                "  tsv     lo descrito arriba\n"

@@ -162,6 +162,10 @@ QString listedName(int n) {
         return QStringLiteral("Anunciación del Señor");
     case 24:
         return QStringLiteral("Inmaculada Concepción de la Virgen María");
+    case 25:
+        return QStringLiteral("Natividad de San Juan Bautista");
+    case 26:
+        return QStringLiteral("Santos Pedro y Pablo, apóstoles");
     default:
         return {};
     }
