@@ -197,8 +197,10 @@ void appendJsonString(QByteArray& out, QStringView text) {
 // of fieldValues() by its index, or the colour's name (-1) or its numbers (-2).
 constexpr int kColourName = -1;
 constexpr int kColourNumbers = -2;
-const QList<std::pair<QString, int>>& jsonMembers() {
-    static const QList<std::pair<QString, int>> members = [] {
+// Each member's name is kept written out: its JSON string and the colon, after a comma but for
+// the first.
+const QList<std::pair<QByteArray, int>>& jsonMembers() {
+    static const QList<std::pair<QByteArray, int>> members = [] {
         QList<std::pair<QString, int>> list;
         const QStringList& names = dayreport::fieldNames();
         for (qsizetype i = 0; i < names.size(); ++i)
@@ -206,7 +208,13 @@ const QList<std::pair<QString, int>>& jsonMembers() {
         list.append({QStringLiteral("color_nombre"), kColourName});
         list.append({QStringLiteral("color_rgb"), kColourNumbers});
         std::sort(list.begin(), list.end());
-        return list;
+        QList<std::pair<QByteArray, int>> written;
+        for (const auto& [name, index] : list) {
+            QByteArray text = written.isEmpty() ? QByteArray() : QByteArray(",");
+            appendJsonString(text, name);
+            written.append({text + ':', index});
+        }
+        return written;
     }();
     return members;
 }
@@ -219,10 +227,7 @@ QByteArray jsonText(const dayview::DayValue& day) {
     out.reserve(512);
     out += '{';
     for (const auto& [name, index] : jsonMembers()) {
-        if (out.size() > 1)
-            out += ',';
-        appendJsonString(out, name);
-        out += ':';
+        out += name; // the escaped name and its colon, the comma before all but the first
         if (index >= 0)
             appendJsonString(out, values.at(index));
         else if (index == kColourName)
