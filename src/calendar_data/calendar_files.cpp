@@ -37,6 +37,11 @@ const QStringList& abrMes() {
 }
 
 QString twoDigits(int value) {
+    if (value >= 0 && value < 100) // every day, month and year of a date: made without a format
+    {
+        const QChar digits[] = {QChar(u'0' + value / 10), QChar(u'0' + value % 10)};
+        return QString(digits, 2);
+    }
     return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
 }
 

@@ -4,7 +4,8 @@
 //   "01.txt".."12.txt" one line per day of the month, ending in the day's colour letter,
 //   "c1.txt".."c20.txt" a movable celebration: its name, then its date in the year 2000 + j on
 //                    line j + 2 (yy-dd-mmm); c21.txt, c22.txt, ... follow while present, and
-//                    their lines may read "yy-sin celebración" for a year without it.
+//                    their lines, and those of c17.txt, may read "yy-sin celebración" for a
+//                    year without it.
 // The years the calendar covers come from the data: those that "cal.txt" lists and every one of
 // c1..c20 holds. Every reader throws DataFault when its file is missing or short.
 

@@ -177,6 +177,8 @@ QString helpText(const Options& options, const CalendarYears& years) {
                "  tiempo  el tiempo litúrgico\n"
                "  semana  la semana del tiempo, con sus blancos\n"
                "  color   el color litúrgico como rojo,verde,azul\n"
+               "  salterio      la semana del salterio: I, II, III o IV\n"
+               "  ciclo_ferial  el año de las lecturas entre semana: I o II\n"
                "\n"
                "Formatos (--formato):\n"
                "  tsv     lo descrito arriba\n"
@@ -496,6 +498,8 @@ int main(int argc, char* argv[]) {
     } catch (const UsageError& error) {
         return usageError(error.message);
     }
+    // The source never changes while the days run: each reading is made once.
+    const calendar::DayReadings readings(source, true);
     Output out(request.salida);
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
     dayview::DayValue shown;
@@ -504,7 +508,7 @@ int main(int argc, char* argv[]) {
         out.write(document.begin());
         for (; date <= request.last && out.ok(); date = date.addDays(1)) {
             dayview::DayValue next;
-            dayview::runDay(date, source, shown, next);
+            dayview::runDay(date, readings, shown, next);
             shown = next;
             out.write(document.day(shown));
         }

@@ -36,7 +36,7 @@ struct Rule {
     std::optional<Day> last;
     // The days on which it yields to a higher celebration: its line may then say "sin
     // celebración".
-    std::array<std::optional<Day>, 2> yieldsOn{};
+    std::array<std::optional<Day>, 4> yieldsOn{};
     int since = 0;               // the first year it is kept; before it, "sin celebración"
     bool anyYearWithout = false; // its line may say "sin celebración" in any year
     bool holyFamily = false;     // also 30 December when Christmas is a Sunday
@@ -61,8 +61,8 @@ Rule between(int number, int weekday, Day first, Day last) {
     return r;
 }
 
-Rule yielding(Rule r, Day one, Day other) {
-    r.yieldsOn = {one, other};
+Rule yielding(Rule r, std::array<std::optional<Day>, 4> days) {
+    r.yieldsOn = days;
     return r;
 }
 
@@ -99,8 +99,9 @@ const std::array kRules = {
     fromEaster(14, Qt::Sunday, 56),   // the Trinity
     fromEaster(15, Qt::Sunday, 63),   // Corpus Christi, on Sunday
     fromEaster(16, Qt::Friday, 68),   // the Sacred Heart
-    // The Immaculate Heart yields to St John the Baptist and to Saints Peter and Paul.
-    yielding(fromEaster(17, Qt::Saturday, 69), {6, 24}, {6, 29}),
+    // The Immaculate Heart yields to the feasts and solemnities its days can meet: the
+    // Visitation, St John the Baptist, Saints Peter and Paul and St Thomas.
+    yielding(fromEaster(17, Qt::Saturday, 69), {Day{5, 31}, Day{6, 24}, Day{6, 29}, Day{7, 3}}),
     between(18, Qt::Sunday, {11, 20}, {11, 26}),                  // Christ the King
     orHolyFamilyDay(between(20, Qt::Sunday, {12, 26}, {12, 31})), // the Holy Family
     keptSince(fromEaster(21, Qt::Monday, 50), 2018), // Santa María, Madre de la Iglesia

@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace dayexport {
@@ -39,51 +41,203 @@ QString seasonInWords(liturgy::Season season) {
     return {};
 }
 
-// The weekday, cycle, season, week and colour of the day in words, one per line.
+// The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
+// one per line, as iCalendar text: each line escaped, the line ends written "\n".
 QString description(const dayview::DayValue& day, const dayview::DayCaptions& captions) {
-    QStringList lines;
+    QString text;
+    text.reserve(160);
+    const auto add = [&text](const QString& line) {
+        if (line.isEmpty())
+            return;
+        if (!text.isEmpty())
+            text += QLatin1String("\\n");
+        text += icsText(line);
+    };
     QString weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
         weekday.remove(0, 2);
-    lines << weekday << captions.cycle << seasonInWords(day.liturgical.season);
+    add(weekday);
+    add(captions.cycle);
+    add(seasonInWords(day.liturgical.season));
     if (day.liturgical.week)
-        lines << QStringLiteral("Semana %1").arg(*day.liturgical.week);
+        add(QStringLiteral("Semana ") + QString::number(*day.liturgical.week));
+    if (!captions.psalter.isEmpty())
+        add(QStringLiteral("Salterio: semana ") + captions.psalter);
+    if (!captions.weekdayYear.isEmpty())
+        add(QStringLiteral("Lecturas entre semana: año ") + captions.weekdayYear);
     const QString colour = colourName(day.liturgical.colour);
     if (!colour.isEmpty())
-        lines << QStringLiteral("Color: %1").arg(colour);
-    lines.removeAll(QString());
-    return lines.join(QLatin1Char('\n'));
+        add(QStringLiteral("Color: ") + colour);
+    return text;
 }
 
-QString icsDate(const QDate& date) {
-    return date.toString(QStringLiteral("yyyyMMdd"));
+// AAAAMMDD, written digit by digit: a range of years formats two dates a day.
+QByteArray icsDate(const QDate& date) {
+    const int year = date.year();
+    if (year < 1000 || year > 9999)
+        return date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    const auto digit = [](int value) { return char('0' + value % 10); };
+    const char text[] = {
+        digit(year / 1000),       digit(year / 100),   digit(year / 10),       digit(year),
+        digit(date.month() / 10), digit(date.month()), digit(date.day() / 10), digit(date.day())};
+    return QByteArray(text, std::size(text));
 }
 
 QString icsStamp(const QDateTime& stamp) {
     return stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 }
 
-QByteArray event(const dayview::DayValue& day, const QString& stamp) {
+// `stamp`: the DTSTAMP line, ended.
+QByteArray event(const dayview::DayValue& day, const QByteArray& stamp) {
     const dayview::DayCaptions captions = dayview::captionsOf(day);
+    // The first ten fields, those of the earlier releases: a day imported from them keeps its UID.
+    constexpr qsizetype kFingerprintFields = 10;
+    const QStringList fields = dayreport::fieldValues(day, captions);
+    QByteArray joined;
+    joined.reserve(256);
+    for (qsizetype i = 0; i < kFingerprintFields; ++i) {
+        if (i > 0)
+            joined += '\t';
+        joined += fields.at(i).toUtf8();
+    }
     const QByteArray fingerprint =
-        QCryptographicHash::hash(dayreport::fieldValues(day).join(QLatin1Char('\t')).toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    const QString date = icsDate(day.fecha);
+        QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray date = icsDate(day.fecha);
     const QString summary = day.numMovil ? captions.movable : captions.line;
+    // The lines of fixed form are short and ASCII: only the texts may need folding.
     QByteArray lines;
-    for (const QString& line :
-         {QStringLiteral("BEGIN:VEVENT"),
-          QStringLiteral("UID:") + date + QLatin1Char('-') + QLatin1String(fingerprint) +
-              QLatin1String("@orvantel"),
-          QStringLiteral("DTSTAMP:") + stamp, QStringLiteral("DTSTART;VALUE=DATE:") + date,
-          QStringLiteral("DTEND;VALUE=DATE:") + icsDate(day.fecha.addDays(1)),
-          QStringLiteral("SUMMARY:") + icsText(summary),
-          QStringLiteral("DESCRIPTION:") + icsText(description(day, captions)),
-          QStringLiteral("TRANSP:TRANSPARENT"), QStringLiteral("END:VEVENT")})
-        lines += icsLine(line);
+    lines.reserve(640);
+    lines += "BEGIN:VEVENT\r\nUID:";
+    lines += date;
+    lines += '-';
+    lines += fingerprint;
+    lines += "@orvantel\r\n";
+    lines += stamp;
+    lines += "DTSTART;VALUE=DATE:";
+    lines += date;
+    lines += "\r\nDTEND;VALUE=DATE:";
+    lines += icsDate(day.fecha.addDays(1));
+    lines += "\r\n";
+    lines += icsLine(QStringLiteral("SUMMARY:") + icsText(summary));
+    lines += icsLine(QStringLiteral("DESCRIPTION:") + description(day, captions));
+    lines += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
     return lines;
+}
+
+// Appends `text` as a JSON string, escaped as QJsonDocument escapes it: quote and backslash,
+// the control characters below 32 (\b \t \n \f \r, the others as \u00xx) and a lone
+// surrogate (\uxxxx); every other character in UTF-8.
+void appendJsonString(QByteArray& out, QStringView text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    // Written in place: no character takes more than six bytes (\uxxxx).
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 6 * text.size());
+    char* p = out.data() + start;
+    const auto escaped = [&p](char16_t c) {
+        *p++ = '\\';
+        *p++ = 'u';
+        for (int shift = 12; shift >= 0; shift -= 4)
+            *p++ = kHex[(c >> shift) & 0xF];
+    };
+    const auto shortEscape = [](char16_t c) -> char {
+        switch (c) {
+        case u'"':
+            return '"';
+        case u'\\':
+            return '\\';
+        case u'\b':
+            return 'b';
+        case u'\t':
+            return 't';
+        case u'\n':
+            return 'n';
+        case u'\f':
+            return 'f';
+        case u'\r':
+            return 'r';
+        default:
+            return 0;
+        }
+    };
+    *p++ = '"';
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            if (const char letter = shortEscape(c)) {
+                *p++ = '\\';
+                *p++ = letter;
+            } else if (c < 0x20) {
+                escaped(c);
+            } else {
+                *p++ = char(c);
+            }
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, text[++i].unicode());
+            *p++ = char(0xF0 | (code >> 18));
+            *p++ = char(0x80 | ((code >> 12) & 0x3F));
+            *p++ = char(0x80 | ((code >> 6) & 0x3F));
+            *p++ = char(0x80 | (code & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            escaped(c);
+        } else if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    *p++ = '"';
+    out.resize(p - out.constData());
+}
+
+// The members of a day's JSON object in the order QJsonObject keeps them, by name: each a field
+// of fieldValues() by its index, or the colour's name (-1) or its numbers (-2).
+constexpr int kColourName = -1;
+constexpr int kColourNumbers = -2;
+// Each member's name is kept written out: its JSON string and the colon, after a comma but for
+// the first.
+const QList<std::pair<QByteArray, int>>& jsonMembers() {
+    static const QList<std::pair<QByteArray, int>> members = [] {
+        QList<std::pair<QString, int>> list;
+        const QStringList& names = dayreport::fieldNames();
+        for (qsizetype i = 0; i < names.size(); ++i)
+            list.append({names.at(i), int(i)});
+        list.append({QStringLiteral("color_nombre"), kColourName});
+        list.append({QStringLiteral("color_rgb"), kColourNumbers});
+        std::sort(list.begin(), list.end());
+        QList<std::pair<QByteArray, int>> written;
+        for (const auto& [name, index] : list) {
+            QByteArray text = written.isEmpty() ? QByteArray() : QByteArray(",");
+            appendJsonString(text, name);
+            written.append({text + ':', index});
+        }
+        return written;
+    }();
+    return members;
+}
+
+// jsonDay() as compact JSON text, written straight: the text QJsonDocument writes for it.
+QByteArray jsonText(const dayview::DayValue& day) {
+    const QStringList values = dayreport::fieldValues(day);
+    const Rgb& colour = day.liturgical.colour;
+    QByteArray out;
+    out.reserve(512);
+    out += '{';
+    for (const auto& [name, index] : jsonMembers()) {
+        out += name; // the escaped name and its colon, the comma before all but the first
+        if (index >= 0)
+            appendJsonString(out, values.at(index));
+        else if (index == kColourName)
+            appendJsonString(out, colourName(colour));
+        else
+            out += '[' + QByteArray::number(colour.r) + ',' + QByteArray::number(colour.g) + ',' +
+                   QByteArray::number(colour.b) + ']';
+    }
+    out += '}';
+    return out;
 }
 
 QByteArray icsBegin() {
@@ -126,28 +280,38 @@ QJsonObject jsonDay(const dayview::DayValue& day) {
 
 QString icsText(const QString& text) {
     QString out;
-    out.reserve(text.size() + 8);
+    qsizetype copied = 0; // the characters before it are in `out`
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c == u'\\' || c == u';' || c == u',') {
+        const bool lineEnd =
+            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        const bool escaped = c == u'\\' || c == u';' || c == u',';
+        if (!lineEnd && !escaped && !dayreport::isControl(QChar(c)))
+            continue;
+        if (copied == 0)
+            out.reserve(text.size() + 16);
+        out += QStringView(text).sliced(copied, i - copied);
+        if (escaped) {
             out += QLatin1Char('\\');
             out += QChar(c);
-        } else if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
-                   c == QChar::ParagraphSeparator) {
+        } else if (lineEnd) {
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             out += QLatin1String("\\n");
-        } else if (dayreport::isControl(QChar(c))) {
-            out += QLatin1Char(' ');
         } else {
-            out += QChar(c);
+            out += QLatin1Char(' ');
         }
+        copied = i + 1;
     }
-    return out;
+    if (copied == 0)
+        return text;
+    return out.append(QStringView(text).sliced(copied));
 }
 
 QByteArray icsLine(const QString& line) {
-    const QByteArray bytes = line.toUtf8();
+    QByteArray bytes = line.toUtf8();
+    if (bytes.size() <= kIcsLineOctets)
+        return bytes.append("\r\n");
     QByteArray out;
     qsizetype start = 0;
     qsizetype room = kIcsLineOctets;
@@ -163,11 +327,12 @@ QByteArray icsLine(const QString& line) {
 }
 
 QByteArray icsEvent(const dayview::DayValue& day, const QDateTime& stamp) {
-    return event(day, icsStamp(stamp));
+    return event(day, icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp)));
 }
 
 DayDocument::DayDocument(Format format, bool table, const QDateTime& stamp)
-    : format_(format), table_(table), stamp_(icsStamp(stamp)) {}
+    : format_(format), table_(table),
+      stamp_(icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp))) {}
 
 QByteArray DayDocument::begin() const {
     switch (format_) {
@@ -185,11 +350,9 @@ QByteArray DayDocument::day(const dayview::DayValue& value) {
     const bool first = std::exchange(first_, false);
     switch (format_) {
     case Format::Tsv:
-        return table_ ? dayreport::rowLine(value).toUtf8() + '\n'
-                      : dayreport::fieldListing(value).toUtf8();
+        return table_ ? dayreport::rowBytes(value) + '\n' : dayreport::fieldListing(value).toUtf8();
     case Format::Json:
-        return (first ? QByteArray() : QByteArray(",\n")) +
-               QJsonDocument(jsonDay(value)).toJson(QJsonDocument::Compact);
+        return (first ? QByteArray() : QByteArray(",\n")) + jsonText(value);
     case Format::Ics:
         return event(value, stamp_);
     }

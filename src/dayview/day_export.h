@@ -27,7 +27,7 @@ std::optional<Format> formatNamed(const QString& name);
 // triple has no name: "".
 QString colourName(const Rgb& colour);
 
-// One day as a JSON object: the ten fields of the TSV under the same names and with the same
+// One day as a JSON object: the twelve fields of the TSV under the same names and with the same
 // text (control characters kept, JSON escapes them), plus "color_nombre", the colour's name,
 // and "color_rgb", its three numbers.
 QJsonObject jsonDay(const dayview::DayValue& day);
@@ -60,7 +60,7 @@ public:
 private:
     Format format_;
     bool table_;
-    QString stamp_; // the DTSTAMP of every event
+    QByteArray stamp_; // the DTSTAMP line of every event
     bool first_ = true;
 };
 

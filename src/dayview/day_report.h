@@ -11,22 +11,27 @@
 
 namespace dayreport {
 
-// "fecha", "dia", "mes", "anio", "linea", "movil", "ciclo", "tiempo", "semana", "color".
+// "fecha", "dia", "mes", "anio", "linea", "movil", "ciclo", "tiempo", "semana", "color",
+// "salterio", "ciclo_ferial".
 const QStringList& fieldNames();
 
 // A control character of C0 or C1 (tab and line ends among them): no export writes one as it is.
 bool isControl(QChar c);
 
 // The fields in the order of fieldNames(): the date as AAAA-MM-DD, the colour as "R,G,B",
-// every caption unchanged (blanks kept).
+// every caption unchanged (blanks kept), the psalter week and the weekday year as "I" .. "IV".
 QStringList fieldValues(const dayview::DayValue& day);
+// The same from the day's captions, already made.
+QStringList fieldValues(const dayview::DayValue& day, const dayview::DayCaptions& captions);
 
 QString colourText(const Rgb& colour);
 
 // The header line and one row, tab-separated; a tab, line break or other control character
-// inside a caption becomes a blank, so that every row keeps its ten columns. No line end.
+// inside a caption becomes a blank, so that every row keeps its twelve columns. No line end.
 QString headerLine();
 QString rowLine(const dayview::DayValue& day);
+// rowLine() in UTF-8, written straight: a range writes one a day.
+QByteArray rowBytes(const dayview::DayValue& day);
 
 // One line per field: its name, a tab and its value (blanks for control characters, as in a
 // row); each line ended by "\n".

@@ -15,7 +15,8 @@ QString outsideTheCalendar(int year, const std::optional<calendar::YearRange>& c
     return QStringLiteral("El calendario abarca de %1 a %2").arg(covered->first).arg(covered->last);
 }
 
-DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
+DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
+    const calendar::CalendarSource& data = readings.source();
     using namespace calendar;
     DayView v;
     v.fechaVista = today;
@@ -47,7 +48,7 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
     if (v.inCalendar) {
         const QString key =
             v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
-        const MovableOfDay movable = movableOfDay(data, key, v.nAnio);
+        const MovableOfDay movable = readings.movableOfDay(key, v.nAnio);
         if (movable.lacking.isEmpty()) {
             v.movable = QStringLiteral("No hay");
             if (movable.number) {
@@ -64,14 +65,11 @@ DayView resolveDay(const QDate& today, const calendar::CalendarSource& data) {
                         .arg(QFileInfo(movable.lacking).fileName());
         return v;
     }
-    if (calTable)
-        v.movable = outsideTheCalendar(today.year(), coveredYears(data, *calTable));
-    else
-        v.movable = outsideTheCalendar(today.year(), coveredYears(data));
+    v.movable = outsideTheCalendar(today.year(), readings.coveredYears(cal()));
     return v;
 }
 
-void runDay(const QDate& date, const calendar::CalendarSource& data, const DayValue& previous,
+void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
             DayValue& out) {
     out = DayValue{};
     out.fecha = date;
@@ -85,8 +83,8 @@ void runDay(const QDate& date, const calendar::CalendarSource& data, const DayVa
     if (!view.inCalendar)
         return;
     liturgy::LiturgicalFields fields = previous.liturgical;
-    const liturgy::LiturgicalDay day{date,          data,        view.nAnio,
-                                     view.numMovil, out.weekday, view.dayLine};
+    const liturgy::LiturgicalDay day{date,        data.source(), view.nAnio, view.numMovil,
+                                     out.weekday, view.dayLine,  &data};
     liturgy::applyLiturgicalTime(day, fields);
     out.liturgical = fields;
 }
@@ -104,7 +102,19 @@ DayCaptions captionsOf(const DayValue& value) {
     c.cycle = liturgy::cycleCaption(value.liturgical);
     c.season = liturgy::seasonCaption(value.liturgical.season);
     c.week = liturgy::weekCaption(value.liturgical);
+    c.psalter = liturgy::psalterCaption(value.liturgical);
+    c.weekdayYear = liturgy::weekdayYearCaption(value.liturgical);
     return c;
+}
+
+DayDetails detailsOf(const DayCaptions& c) {
+    DayDetails d;
+    if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
+        d.cycle = c.cycle + QStringLiteral(" los domingos; año ") + c.weekdayYear +
+                  QStringLiteral(" entre semana");
+    if (!c.psalter.isEmpty())
+        d.week = QStringLiteral("Salterio: semana ") + c.psalter;
+    return d;
 }
 
 } // namespace dayview

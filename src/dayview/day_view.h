@@ -7,6 +7,7 @@
 // "cal.txt", no season row matching), the run takes the previous value as its input.
 
 #include "calendar_data/calendar_files.h"
+#include "calendar_data/day_readings.h"
 #include "liturgical_time/liturgical_time.h"
 
 #include <QDate>
@@ -35,7 +36,7 @@ struct DayView {
 // short, or holds a bad date. A year the calendar does not cover (outside its years, missing
 // from "cal.txt" or from a movable file) is not a fault: the weekday then comes from the date
 // itself and `movable` says why the calendar cannot show the year.
-DayView resolveDay(const QDate& today, const calendar::CalendarSource& data);
+DayView resolveDay(const QDate& today, const calendar::DayReadings& data);
 
 // Why the calendar cannot show `year`: the range it covers, or the gap in "cal.txt".
 QString outsideTheCalendar(int year, const std::optional<calendar::YearRange>& covered);
@@ -55,7 +56,7 @@ struct DayValue {
 // One run for `date` on top of `previous`, the value of the run before. `out` is filled step
 // by step; when a DataFault stops the run, the fields it had not reached are left empty (and
 // the colour grey), as before any run, and the fault is thrown on.
-void runDay(const QDate& date, const calendar::CalendarSource& data, const DayValue& previous,
+void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
             DayValue& out);
 
 // The captions of a value, exactly as the window shows them.
@@ -68,7 +69,17 @@ struct DayCaptions {
     QString cycle;
     QString season;
     QString week;
+    QString psalter;     // "I" .. "IV"
+    QString weekdayYear; // "I" or "II"
 };
 DayCaptions captionsOf(const DayValue& value);
+
+// The tooltips of the cycle and the week, from the captions: "Ciclo B los domingos; año I entre
+// semana" and "Salterio: semana II"; empty when the day has no such value.
+struct DayDetails {
+    QString cycle;
+    QString week;
+};
+DayDetails detailsOf(const DayCaptions& captions);
 
 } // namespace dayview

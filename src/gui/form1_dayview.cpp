@@ -118,12 +118,17 @@ void Form1::showDay() {
     Label9->setText(c.movable);
     Label4->setText(c.year);
     Label8->setText(c.cycle);
+    const dayview::DayDetails details = dayview::detailsOf(c);
+    Label8->setToolTip(details.cycle);
+    Label8->setAccessibleDescription(details.cycle);
     Label6->setText(QStringLiteral("Color"));
     const Rgb& colour = shown_.liturgical.colour;
     Label6->setBackground(QColor(colour.r, colour.g, colour.b));
     Label6->setAccessibleDescription(accessibility::swatchDescription(liturgy::colourName(colour)));
     Label7->setText(c.season);
     Label11->setText(c.week);
+    Label11->setToolTip(details.week);
+    Label11->setAccessibleDescription(details.week);
 }
 
 void Form1::showLine(const QString& line, int month, int day) {

@@ -75,6 +75,10 @@ void Form1::searchPass() {
     Text1->setText(QStringLiteral(" Buscando"));
     for (FormLabel* field : {Label1, Label6, Label7, Label8, Label9, Label11})
         field->clear();
+    for (FormLabel* field : {Label8, Label11}) {
+        field->setToolTip(QString());
+        field->setAccessibleDescription(QString());
+    }
     Label6->setBackground(colours::kOffGrey);
     Label6->setAccessibleDescription(accessibility::swatchDescription(QString()));
 

@@ -20,13 +20,15 @@ constexpr LetterColours kLentSunday = {kNone, kNone, kNone, kNone, kNone, kNone}
 // Pentecost red whatever feast the letter belongs to; the solemnities and feasts of the Lord
 // (13 Jesucristo Sumo y Eterno Sacerdote, 14 Trinity, 15 Corpus Christi, 16 Sacred Heart,
 // 18 Christ the King) and the solemnities moved to another day (22 San José, 23 the
-// Annunciation, 24 the Immaculate Conception) are white. The Immaculate Heart (17) is a
+// Annunciation, 24 the Immaculate Conception, 25 the Nativity of St John the Baptist) are white,
+// Saints Peter and Paul on the day they are moved to (26) red. The Immaculate Heart (17) is a
 // memorial: a saint's solemnity or feast outranks it, so its white comes before the letter.
 // Santa María, Madre de la Iglesia (21) outranks the other memorials: only a white or red
 // solemnity or feast ("B", "R") changes its white.
 constexpr int kAshWednesday = 3;
 constexpr int kPentecost = 6;
 constexpr int kMotherOfTheChurch = 21;
+constexpr int kPeterAndPaulMoved = 26;
 
 std::optional<Rgb> movableColour(std::optional<int> numMovil, QChar letter) {
     if (!numMovil)
@@ -44,7 +46,10 @@ std::optional<Rgb> movableColour(std::optional<int> numMovil, QChar letter) {
     case 22:
     case 23:
     case 24:
+    case 25:
         return kWhite;
+    case kPeterAndPaulMoved:
+        return kRed;
     case kMotherOfTheChurch:
         if (letter == QLatin1Char('B') || letter == QLatin1Char('R'))
             return std::nullopt;

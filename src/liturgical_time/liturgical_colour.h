@@ -3,7 +3,8 @@
 // of the season and is corrected by rules in order: a movable solemnity (files 13..18) is
 // white; the colour letter that ends the day's line, read by the season and the weekday; the
 // movable celebrations that the letter cannot displace (Ash Wednesday purple, Pentecost red,
-// the solemnities and feasts of the Lord and the moved solemnities white); Holy Week by its
+// the solemnities and feasts of the Lord and the moved solemnities white, Saints Peter and Paul
+// moved red); Holy Week by its
 // weekday; Easter week white. The last rule that applies decides.
 
 #include "platform/rgb.h"

@@ -29,18 +29,40 @@ QString weekCaption(const LiturgicalFields& fields) {
     return QStringLiteral("Semana ") + number;
 }
 
+namespace {
+QString roman(std::optional<int> number) {
+    static const QStringList numerals = {QStringLiteral("I"), QStringLiteral("II"),
+                                         QStringLiteral("III"), QStringLiteral("IV")};
+    if (!number || *number < 1 || *number > numerals.size())
+        return {};
+    return numerals.at(*number - 1);
+}
+} // namespace
+
+QString psalterCaption(const LiturgicalFields& fields) {
+    return roman(fields.psalterWeek);
+}
+
+QString weekdayYearCaption(const LiturgicalFields& fields) {
+    return roman(fields.weekdayYear);
+}
+
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
     // Worked on a copy so that a data fault halfway leaves the fields as they were shown.
     LiturgicalFields shown = fields;
-    const SeasonBounds bounds = readSeasonBounds(day.data, day.nAnio, day.today.year());
+    const calendar::DayReadings straight(day.data);
+    const calendar::DayReadings& readings = day.readings ? *day.readings : straight;
+    const SeasonBounds bounds = readSeasonBounds(readings, day.nAnio, day.today.year());
     shown.cycle = cycleIndex(bounds, day.nAnio, day.today);
+    shown.weekdayYear = weekdayYear(bounds, day.today);
 
     for (int s = 1; s <= kSeasons; ++s) {
         if (!rowMatches(s, bounds, day.today))
             continue;
         shown.colour = seasonRow(s).colour;
         shown.season = static_cast<Season>(s);
-        shown.week = weekNumber(s, bounds, day.today, day.data, day.nAnio);
+        shown.week = weekNumber(s, bounds, day.today, readings, day.nAnio);
+        shown.psalterWeek = psalterWeek(s, shown.week, bounds, day.today);
     }
 
     applyColourRules(day, shown);

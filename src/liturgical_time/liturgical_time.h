@@ -4,7 +4,7 @@
 // fields of the previous run, and updates those fields. The fields are typed values; their
 // captions for display are made here, from the values, and never read back.
 
-#include "calendar_data/calendar_source.h"
+#include "calendar_data/day_readings.h"
 #include "platform/rgb.h"
 
 #include <QDate>
@@ -36,12 +36,16 @@ struct LiturgicalFields {
     Season season = Season::None;
     std::optional<int> week; // the week number shown; none when Label11 is empty
     Rgb colour{192, 192, 192};
+    std::optional<int> psalterWeek; // week 1..4 of the four-week psalter
+    std::optional<int> weekdayYear; // 1 or 2: the year of the weekday readings
 };
 
 // Captions of the fields, exactly as the window shows them.
-QString cycleCaption(const LiturgicalFields& fields); // "Ciclo B"
-QString seasonCaption(Season season);                 // "T.Ordinario"
-QString weekCaption(const LiturgicalFields& fields);  // "Semana 3", "Semana  12" after Pentecost
+QString cycleCaption(const LiturgicalFields& fields);   // "Ciclo B"
+QString seasonCaption(Season season);                   // "T.Ordinario"
+QString weekCaption(const LiturgicalFields& fields);    // "Semana 3", "Semana  12" after Pentecost
+QString psalterCaption(const LiturgicalFields& fields); // "I" .. "IV"
+QString weekdayYearCaption(const LiturgicalFields& fields); // "I" or "II"
 
 // What the day-view run found for today.
 struct LiturgicalDay {
@@ -51,13 +55,15 @@ struct LiturgicalDay {
     std::optional<int> numMovil;
     std::optional<int> weekday; // what Label1 shows, 0 = Sunday; none when it shows nothing
     QString dayLine;            // today's line of the month file
+    // The readings of `data` to use, when they are remembered; none: read `data` straight.
+    const calendar::DayReadings* readings = nullptr;
 };
 
-// Updates `fields` for the day: the cycle always; the season, week and default colour from every
-// season row that matches (a later row overwrites an earlier one, and with no match they keep
-// what they showed); then the colour rules, which take the colour letter from `dayLine`.
-// Throws DataFault on a missing or short file or a bad date, and then leaves `fields` as they
-// were.
+// Updates `fields` for the day: the cycle and the weekday year always; the season, week, psalter
+// week and default colour from every season row that matches (a later row overwrites an earlier
+// one, and with no match they keep what they showed); then the colour rules, which take the colour
+// letter from `dayLine`. Throws DataFault on a missing or short file or a bad date, and then leaves
+// `fields` as they were.
 void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields);
 
 } // namespace liturgy

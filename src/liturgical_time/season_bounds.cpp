@@ -8,12 +8,13 @@ namespace {
 constexpr int kAdvent = 7; // c7 holds the first Sunday of Advent
 }
 
-SeasonBounds readSeasonBounds(const calendar::CalendarSource& data, int nAnio, int year) {
+SeasonBounds readSeasonBounds(const calendar::DayReadings& data, int nAnio, int year) {
     // Desde(s + 1) and Hasta(s) are the same day before the date of c‹s+1›, so each of the nine
     // files is read once per run.
     std::array<QDate, kSeasons + 2> dayBefore;
+    const QList<QDate> dates = data.movableDates(kSeasons + 1, nAnio, year);
     for (int n = 1; n <= kSeasons + 1; ++n)
-        dayBefore[n] = calendar::movableDate(data, n, nAnio, year).addDays(-1);
+        dayBefore[n] = dates.at(n - 1).addDays(-1);
     SeasonBounds bounds;
     for (int s = 1; s <= kSeasons; ++s) {
         bounds.desde[s] = dayBefore[s];
@@ -28,11 +29,19 @@ const QStringList& letraCiclo() {
     return letters;
 }
 
+bool adventHasBegun(const SeasonBounds& bounds, const QDate& today) {
+    return bounds.desde[kAdvent].daysTo(today) >= 1; // the day after its eve or later
+}
+
 int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today) {
     // The years 2000, 2003, ... start in cycle B, 2001, 2004, ... in C, 2002, 2005, ... in A.
     const int i = (nAnio % 3 + 3) % 3;
-    const qint64 sinceEve = bounds.desde[kAdvent].daysTo(today);
-    return sinceEve < 1 ? i : i + 1;
+    return adventHasBegun(bounds, today) ? i + 1 : i;
+}
+
+int weekdayYear(const SeasonBounds& bounds, const QDate& today) {
+    const int endsIn = today.year() + (adventHasBegun(bounds, today) ? 1 : 0);
+    return endsIn % 2 != 0 ? 1 : 2;
 }
 
 } // namespace liturgy

@@ -5,7 +5,7 @@
 // read as dates of the current year. The cycle letter of Label8 changes on the date of c7, the
 // first Sunday of Advent.
 
-#include "calendar_data/calendar_source.h"
+#include "calendar_data/day_readings.h"
 
 #include <QDate>
 #include <QString>
@@ -25,7 +25,7 @@ struct SeasonBounds {
 
 // Reads line nAnio + 2 of c1..c9 and fills the row. Throws DataFault when a file is missing or
 // short, or its date does not convert to a date of `year`.
-SeasonBounds readSeasonBounds(const calendar::CalendarSource& data, int nAnio, int year);
+SeasonBounds readSeasonBounds(const calendar::DayReadings& data, int nAnio, int year);
 
 // `LetraCiclo`: "B", "C", "A", "B".
 const QStringList& letraCiclo();
@@ -33,5 +33,12 @@ const QStringList& letraCiclo();
 // The Sunday cycle of `today` as an index into letraCiclo(): the year's letter up to the eve of
 // the first Sunday of Advent, the next letter from that Sunday on.
 int cycleIndex(const SeasonBounds& bounds, int nAnio, const QDate& today);
+
+// Whether `today` is on or after this year's first Sunday of Advent.
+bool adventHasBegun(const SeasonBounds& bounds, const QDate& today);
+
+// The year of the weekday readings, 1 or 2: year I in a liturgical year that ends in an odd
+// civil year, so that it changes with the cycle on the first Sunday of Advent.
+int weekdayYear(const SeasonBounds& bounds, const QDate& today);
 
 } // namespace liturgy

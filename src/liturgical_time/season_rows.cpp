@@ -9,8 +9,13 @@
 namespace liturgy {
 
 namespace {
+constexpr int kChristmasJanuary = 1;
+constexpr int kBaptism = 2; // c2 opens row 2, Ordinary Time before Lent
+constexpr int kLent = 3;
 constexpr int kHolyWeek = 4;
 constexpr int kAfterPentecost = 6;
+constexpr int kChristmasDecember = 8;
+constexpr int kPsalterWeeks = 4;
 constexpr int kPentecostWeekFile = 19;
 
 // The Julian day of the Sunday on or before `date`.
@@ -46,19 +51,44 @@ int sundaysCrossed(const QDate& from, const QDate& to) {
     return static_cast<int>((sundayOnOrBefore(to) - sundayOnOrBefore(from)) / 7);
 }
 
-int weekAfterPentecost(const calendar::CalendarSource& data, int nAnio) {
-    const QString line = data.readLine(data.movablePath(kPentecostWeekFile), nAnio + 2);
+int weekAfterPentecost(const calendar::DayReadings& data, int nAnio) {
+    const QString line = data.readLine(data.source().movablePath(kPentecostWeekFile), nAnio + 2);
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 
 std::optional<int> weekNumber(int s, const SeasonBounds& bounds, const QDate& today,
-                              const calendar::CalendarSource& data, int nAnio) {
+                              const calendar::DayReadings& data, int nAnio) {
     const int count = sundaysCrossed(bounds.desde[s], today);
     const int number = s == kAfterPentecost ? count - 1 + weekAfterPentecost(data, nAnio) : count;
     const bool christmas = s == 1 || s == kSeasons;
     if (count == 0 || christmas || s == kHolyWeek)
         return std::nullopt;
     return number;
+}
+
+int psalterWeek(int s, std::optional<int> week, const SeasonBounds& bounds, const QDate& today) {
+    switch (s) {
+    case kChristmasJanuary:
+        // The Baptism of the Lord, the last day of the row, opens week 1 of Ordinary Time; up to
+        // its eve the weeks count on from the Holy Family (week 1) of the December before.
+        if (today == bounds.desde[kBaptism].addDays(1))
+            return 1;
+        return sundaysCrossed(bounds.desde[kChristmasJanuary], today) % kPsalterWeeks + 1;
+    case kChristmasDecember:
+        // Week 1 from the Sunday of the Holy Family (or from Christmas itself when it is a
+        // Sunday, the Holy Family then falling on 30 December); the days before stay in week 4.
+        return sundaysCrossed(bounds.desde[kChristmasDecember], today) > 0 ? 1 : kPsalterWeeks;
+    case kLent:
+        if (!week) // Ash Wednesday to the Saturday after it
+            return kPsalterWeeks;
+        break;
+    case kHolyWeek:
+        return 2; // the sixth week from the first Sunday of Lent
+    default:
+        break;
+    }
+    // A week number from an odd "c19.txt" may be 0 or less: the cycle still runs through it.
+    return ((week.value_or(1) - 1) % kPsalterWeeks + kPsalterWeeks) % kPsalterWeeks + 1;
 }
 
 } // namespace liturgy

@@ -41,6 +41,8 @@ const QStringList& celebrationLines() {
         QStringLiteral("22.San José, esposo de la Virgen María"),
         QStringLiteral("23.Anunciación del Señor"),
         QStringLiteral("24.Inmaculada Concepción de la Virgen María"),
+        QStringLiteral("25.Natividad de San Juan Bautista"),
+        QStringLiteral("26.Santos Pedro y Pablo, apóstoles"),
     };
     return lines;
 }

@@ -2,7 +2,8 @@
 // The date of a movable celebration in a given year. The user types NN/YY (celebration number
 // and the last two digits of the year, e.g. 06/09); the lookup reads the celebration's file
 // c<NN>.txt from its name line to the date line of year 2000 + YY and answers with the last line
-// read, or "Datos erróneos" for any fault. Also the fixed numbered list the window shows in Text4.
+// read ("28-sin celebración" for a year without the celebration), or "Datos erróneos" for any
+// fault. Also the fixed numbered list the window shows in Text4.
 
 #include <QString>
 #include <QStringList>

@@ -166,11 +166,14 @@ void TstMemorySource::sameDaysAndFaults() {
     breakFile(data, file, content);
     const calendar::DiskSource disk(data.ruta());
     const calendar::MemorySource memory(data.ruta());
-    // Two chains of runs, as the window and orvantel-dia make them, each on its previous value.
+    const calendar::MemorySource rememberedSource(data.ruta());
+    const calendar::DayReadings remembered(rememberedSource, true);
+    // Chains of runs, as the window and orvantel-dia make them, each on its previous value.
     dayview::DayValue fromDisk;
     dayview::DayValue fromMemory;
+    dayview::DayValue fromRemembered;
     for (QDate date(2009, 1, 1); date <= QDate(2010, 12, 31); date = date.addDays(1)) {
-        const auto run = [&](const calendar::CalendarSource& source, dayview::DayValue& value) {
+        const auto run = [&](const calendar::DayReadings& source, dayview::DayValue& value) {
             dayview::DayValue next;
             const Answer answer = answerOf([&] {
                 dayview::runDay(date, source, value, next);
@@ -183,6 +186,7 @@ void TstMemorySource::sameDaysAndFaults() {
         const QStringList onDisk = run(disk, fromDisk);
         const QStringList inMemory = run(memory, fromMemory);
         QCOMPARE(inMemory, onDisk);
+        QCOMPARE(run(remembered, fromRemembered), onDisk);
     }
 }
 

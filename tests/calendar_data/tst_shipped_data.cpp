@@ -23,10 +23,10 @@ const calendar::CalendarSource& shipped() {
     return source;
 }
 const QString kColourLetters = QStringLiteral("bBrRMA");
-// The movable-celebration files c1..c24 hold a name line and a line for every year 2000..2099;
+// The movable-celebration files c1..c26 hold a name line and a line for every year 2000..2099;
 // the date checks below read c1..c20 for the years the program covers.
 constexpr int kMovableFileLines = 1 + 100;
-constexpr int kShippedMovableFiles = 24;
+constexpr int kShippedMovableFiles = 26;
 
 QByteArray bytesOf(const QString& name) {
     QFile file(kRuta + name);
@@ -84,6 +84,11 @@ private Q_SLOTS:
     // Whole days of the century as the window shows them.
     void realDays_data();
     void realDays();
+    void movedAndYieldingCelebrations_data();
+    void movedAndYieldingCelebrations();
+    void psalterAndWeekdayYearAtTurningPoints_data();
+    void psalterAndWeekdayYearAtTurningPoints();
+    void psalterAndWeekdayYearOverTheCentury();
 
     // The files as files.
     void filesAreWindows1252WithCrLf_data();
@@ -124,7 +129,7 @@ void TstShippedData::movableDatesFollowTheCalendarOfSpain() {
     const QStringList lines = textfile::readAllLines(calendar::movableFile(kRuta, number));
     QCOMPARE(lines.size(), kMovableFileLines);
     for (int year = calendar::kFirstYear; year <= calendar::kLastYear; ++year)
-        QCOMPARE(lines.at(year - 2000 + 1), facts::dateLine(facts::movableDate(number, year)));
+        QCOMPARE(lines.at(year - 2000 + 1), facts::movableLine(number, year));
 }
 
 void TstShippedData::handCheckedMovableDates_data() {
@@ -372,9 +377,8 @@ void TstShippedData::realDays_data() {
     QTest::newRow("Sacred Heart on St Charles Lwanga")
         << QDate(2005, 6, 3) << "Viernes|Sgdo. Corazón de Jesús|Ciclo A|T.Ordinario|Semana  9"
         << white;
-    QTest::newRow("Immaculate Heart on Sts Peter and Paul")
-        << QDate(2019, 6, 29)
-        << "Sábado|Inmaculado Corazón de la Virgen María|Ciclo C|T.Ordinario|Semana  12" << red;
+    QTest::newRow("Immaculate Heart gives way to Sts Peter and Paul")
+        << QDate(2019, 6, 29) << "Sábado|No hay|Ciclo C|T.Ordinario|Semana  12" << red;
     QTest::newRow("martyr on a weekday")
         << QDate(2009, 6, 3) << "Miércoles|No hay|Ciclo B|T.Ordinario|Semana  9" << red;
     QTest::newRow("martyr on a Sunday")
@@ -417,6 +421,117 @@ void TstShippedData::realDays() {
     QCOMPARE(QStringList({c.weekday, c.movable, c.cycle, c.season, c.week}).join('|'), shown);
     const Rgb& rgb = value.liturgical.colour;
     QCOMPARE(QStringLiteral("%1,%2,%3").arg(rgb.r).arg(rgb.g).arg(rgb.b), colour);
+}
+
+void TstShippedData::movedAndYieldingCelebrations_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("movable");
+    QTest::addColumn<QString>("colour");
+    const QString baptist = QStringLiteral("Natividad de San Juan Bautista");
+    const QString apostles = QStringLiteral("Santos Pedro y Pablo, apóstoles");
+    // The Baptist before the Sacred Heart (2022: the Congregation's responsum of 2020) or Corpus
+    // Christi (2057, 2068), Peter and Paul before the Sacred Heart: the day before.
+    for (const int year : {2022, 2033, 2044, 2057, 2068})
+        QTest::addRow("Baptist %d", year) << QDate(year, 6, 23) << baptist << "250,250,250";
+    for (const int year : {2057, 2068})
+        QTest::addRow("Peter and Paul %d", year) << QDate(year, 6, 28) << apostles << "250,0,0";
+    QTest::newRow("Sacred Heart 2022") << QDate(2022, 6, 24) << "Sgdo. Corazón de Jesús"
+                                       << "250,250,250";
+    QTest::newRow("Corpus Christi 2057") << QDate(2057, 6, 24) << "Stmo. Cuerpo y Sangre de Cristo"
+                                         << "250,250,250";
+    // The Immaculate Heart on a saint's solemnity or feast, Mary Mother of the Church on St
+    // Matthias or the Visitation: no memorial, the saint's colour.
+    for (const QDate& date :
+         {QDate(2006, 6, 24), QDate(2008, 5, 31), QDate(2017, 6, 24), QDate(2028, 6, 24),
+          QDate(2066, 5, 31), QDate(2077, 5, 31), QDate(2088, 5, 31), QDate(2090, 6, 24)})
+        QTest::addRow("white %s", qPrintable(date.toString(Qt::ISODate))) << date << "No hay"
+                                                                          << "250,250,250";
+    for (const QDate& date :
+         {QDate(2019, 6, 29), QDate(2030, 6, 29), QDate(2035, 5, 14), QDate(2038, 7, 3),
+          QDate(2041, 6, 29), QDate(2046, 5, 14), QDate(2052, 6, 29)})
+        QTest::addRow("red %s", qPrintable(date.toString(Qt::ISODate))) << date << "No hay"
+                                                                        << "250,0,0";
+}
+
+void TstShippedData::movedAndYieldingCelebrations() {
+    QFETCH(QDate, date);
+    QFETCH(QString, movable);
+    QFETCH(QString, colour);
+    dayview::DayValue value;
+    dayview::runDay(date, shipped(), {}, value);
+    QCOMPARE(value.movable, movable);
+    const Rgb& rgb = value.liturgical.colour;
+    QCOMPARE(QStringLiteral("%1,%2,%3").arg(rgb.r).arg(rgb.g).arg(rgb.b), colour);
+}
+
+void TstShippedData::psalterAndWeekdayYearAtTurningPoints_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("psalter");
+    QTest::addColumn<QString>("weekdayYear");
+    // Two liturgical years as the Spanish calendars and breviaries head their weeks.
+    const struct {
+        const char* tag;
+        QDate date;
+        const char* psalter;
+        const char* year;
+    } rows[] = {
+        {"Advent 1, 2023", QDate(2023, 12, 3), "I", "II"},
+        {"Advent 4, 2023", QDate(2023, 12, 24), "IV", "II"},
+        {"Holy Family 2023", QDate(2023, 12, 31), "I", "II"},
+        {"1 January 2024", QDate(2024, 1, 1), "I", "II"},
+        {"Baptism 2024", QDate(2024, 1, 7), "I", "II"},
+        {"Ordinary Time week 1, 2024", QDate(2024, 1, 8), "I", "II"},
+        {"Ash Wednesday 2024", QDate(2024, 2, 14), "IV", "II"},
+        {"Lent 1, 2024", QDate(2024, 2, 18), "I", "II"},
+        {"Palm Sunday 2024", QDate(2024, 3, 24), "II", "II"},
+        {"Holy Saturday 2024", QDate(2024, 3, 30), "II", "II"},
+        {"Easter 2024", QDate(2024, 3, 31), "I", "II"},
+        {"Easter octave 2024", QDate(2024, 4, 6), "I", "II"},
+        {"Pentecost Monday 2024, week 7", QDate(2024, 5, 20), "III", "II"},
+        {"Christ the King 2024", QDate(2024, 11, 24), "II", "II"},
+        {"Advent 1, 2024", QDate(2024, 12, 1), "I", "I"},
+        {"Holy Family 2024", QDate(2024, 12, 29), "I", "I"},
+        {"2nd Sunday after Christmas 2025", QDate(2025, 1, 5), "II", "I"},
+        {"Baptism 2025", QDate(2025, 1, 12), "I", "I"},
+        {"Ash Wednesday 2025", QDate(2025, 3, 5), "IV", "I"},
+        {"Palm Sunday 2025", QDate(2025, 4, 13), "II", "I"},
+        {"Easter octave 2025", QDate(2025, 4, 26), "I", "I"},
+        {"Pentecost Monday 2025, week 10", QDate(2025, 6, 9), "II", "I"},
+        {"Christ the King 2025", QDate(2025, 11, 23), "II", "I"},
+        {"Saturday of week 34, 2025", QDate(2025, 11, 29), "II", "I"},
+        {"1 January 2023, a Sunday", QDate(2023, 1, 1), "II", "I"},
+        {"Christmas 2022, a Sunday", QDate(2022, 12, 25), "I", "I"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.tag) << row.date << row.psalter << row.year;
+}
+
+void TstShippedData::psalterAndWeekdayYearAtTurningPoints() {
+    QFETCH(QDate, date);
+    QFETCH(QString, psalter);
+    QFETCH(QString, weekdayYear);
+    dayview::DayValue value;
+    dayview::runDay(date, shipped(), {}, value);
+    const dayview::DayCaptions c = dayview::captionsOf(value);
+    QCOMPARE(c.psalter, psalter);
+    QCOMPARE(c.weekdayYear, weekdayYear);
+    QCOMPARE(dayview::detailsOf(c).week, QStringLiteral("Salterio: semana ") + psalter);
+    QCOMPARE(dayview::detailsOf(c).cycle,
+             c.cycle + QStringLiteral(" los domingos; año %1 entre semana").arg(weekdayYear));
+}
+
+void TstShippedData::psalterAndWeekdayYearOverTheCentury() {
+    const calendar::MemorySource source(kRuta);
+    const calendar::DayReadings readings(source, true); // as orvantel-dia runs a range
+    dayview::DayValue value;
+    for (QDate date(2000, 1, 1); date.year() <= 2099; date = date.addDays(1)) {
+        dayview::runDay(date, readings, value, value);
+        // Year I when the liturgical year ends in an odd year: from Advent on, the next one.
+        const int endsIn = date.year() + (date >= facts::firstSundayOfAdvent(date.year()) ? 1 : 0);
+        QVERIFY2(value.liturgical.psalterWeek == facts::psalterWeek(date) &&
+                     value.liturgical.weekdayYear == (endsIn % 2 ? 1 : 2),
+                 qPrintable(date.toString(Qt::ISODate)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstShippedData)

@@ -47,7 +47,8 @@ Outcome runDia(const QStringList& args, const QString& datos = {}, const QString
 }
 
 const QString header =
-    QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor");
+    QStringLiteral("fecha\tdia\tmes\tanio\tlinea\tmovil\tciclo\ttiempo\tsemana\tcolor\tsalterio\t"
+                   "ciclo_ferial");
 
 // Holy Week 2009 with Holy Monday's line full of what may break a row or a text value: a tab,
 // a control character, commas, semicolons and letters outside ASCII.
@@ -311,25 +312,25 @@ void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay_data() {
     QTest::newRow("Holy Week 2009") << "2009-04-04"
                                     << "2009-04-13" << 10
                                     << "2009-04-05\t+ Domingo\tAbril\t2009\tDia 5/4\tDomingo de "
-                                       "Ramos\tCiclo B\tSema. Santa\t\t250,0,0";
+                                       "Ramos\tCiclo B\tSema. Santa\t\t250,0,0\tII\tI";
     QTest::newRow("accents in UTF-8") << "2009-04-04"
                                       << "2009-04-13" << 10
                                       << "2009-04-08\tMiércoles\tAbril\t2009\tDia 8/4\tNo "
-                                         "hay\tCiclo B\tSema. Santa\t\t250,0,250";
+                                         "hay\tCiclo B\tSema. Santa\t\t250,0,250\tII\tI";
     QTest::newRow("two blanks after Pentecost")
         << "2009-05-31"
         << "2009-06-01" << 2
         << "2009-06-01\tLunes\tJunio\t2009\tDia 1/6\tNo hay\tCiclo B\tT.Ordinario\tSemana  "
-           "9\t0,250,0";
+           "9\t0,250,0\tI\tI";
     QTest::newRow("across the new year") << "2008-12-31"
                                          << "2009-01-01" << 2
                                          << "2009-01-01\tJueves\tEnero\t2009\tDia 1/1\tCelebración "
-                                            "1\tCiclo B\tNavidad\t\t250,250,250";
+                                            "1\tCiclo B\tNavidad\t\t250,250,250\tI\tI";
     QTest::newRow("29 February, a single day")
         << "2016-02-29"
         << "2016-02-29" << 1
         << "2016-02-29\tLunes\tFebrero\t2016\tDia 29/2\tNo hay\tCiclo "
-           "C\tCuaresma\tSemana 3\t250,0,250";
+           "C\tCuaresma\tSemana 3\t250,0,250\tIII\tII";
 }
 
 void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay() {
@@ -348,7 +349,7 @@ void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay() {
     QCOMPARE(lines.size(), days + 1);
     QDate expected = QDate::fromString(desde, Qt::ISODate);
     for (qsizetype i = 1; i < lines.size(); ++i, expected = expected.addDays(1)) {
-        QCOMPARE(lines.at(i).count('\t'), 9);
+        QCOMPARE(lines.at(i).count('\t'), 11);
         QVERIFY(lines.at(i).startsWith(expected.toString(Qt::ISODate) + '\t'));
     }
     QVERIFY2(lines.contains(someRow), qPrintable(outcome.out));
@@ -368,7 +369,9 @@ void TestOrvantelDia::oneDayPrintsOneFieldPerLine() {
                                          "ciclo\tCiclo B\n"
                                          "tiempo\tT.Ordinario\n"
                                          "semana\tSemana  9\n"
-                                         "color\t250,250,250\n"));
+                                         "color\t250,250,250\n"
+                                         "salterio\tI\n"
+                                         "ciclo_ferial\tI\n"));
 }
 
 void TestOrvantelDia::everyDayOfTheCalendar() {
@@ -418,10 +421,10 @@ void TestOrvantelDia::controlCharactersStayInTheirCell() {
     const QStringList lines = named.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 10);
     for (const QString& line : lines)
-        QCOMPARE(line.count('\t'), 9);
+        QCOMPARE(line.count('\t'), 11);
     QVERIFY(lines.contains(QStringLiteral("2009-04-06\tLunes\tAbril\t2009\tLunes Santo,  ñandú; "
                                           "«pingüino», ¿sí?\tNo hay\tCiclo B\tSema. Santa\t\t"
-                                          "250,0,250")));
+                                          "250,0,250\tII\tI")));
 }
 
 void TestOrvantelDia::eachFormatToStandardOutputAndFile_data() {

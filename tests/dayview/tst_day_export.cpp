@@ -3,6 +3,7 @@
 // without splitting a character and ended by CR LF, and each day is one all-day event.
 
 #include "dayview/day_export.h"
+#include "dayview/day_report.h"
 #include "liturgical_time/liturgical_colour.h"
 
 #include <QJsonArray>
@@ -26,6 +27,8 @@ dayview::DayValue palmSunday(const QString& line, bool movable = true) {
     day.liturgical.cycle = 0; // "B", the Sunday cycle of 2009
     day.liturgical.season = liturgy::Season::HolyWeek;
     day.liturgical.colour = liturgy::kRed;
+    day.liturgical.psalterWeek = 2; // Holy Week
+    day.liturgical.weekdayYear = 1; // the liturgical year ends in 2009
     return day;
 }
 
@@ -39,6 +42,8 @@ private Q_SLOTS:
     void colourNames_data();
     void colourNames();
     void jsonParsesBack();
+    void textsWrittenStraightAsTheLibraryWritesThem_data();
+    void textsWrittenStraightAsTheLibraryWritesThem();
     void icsText_data();
     void icsText();
     void icsFolding_data();
@@ -79,16 +84,37 @@ void TstDayExport::jsonParsesBack() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(days.size(), 2);
     const QJsonObject first = days.at(0).toObject();
-    QCOMPARE(first.keys(),
-             QStringList({"anio", "ciclo", "color", "color_nombre", "color_rgb", "dia", "fecha",
-                          "linea", "mes", "movil", "semana", "tiempo"}));
+    QCOMPARE(first.keys(), QStringList({"anio", "ciclo", "ciclo_ferial", "color", "color_nombre",
+                                        "color_rgb", "dia", "fecha", "linea", "mes", "movil",
+                                        "salterio", "semana", "tiempo"}));
     QCOMPARE(QJsonDocument(first).toJson(QJsonDocument::Compact),
-             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","color":"250,0,0","color_nombre":)"
-                        R"("rojo","color_rgb":[250,0,0],"dia":"+ Domingo","fecha":"2009-04-05",)"
-                        R"("linea":"S. Vicente","mes":"Abril","movil":"Domingo de Ramos",)"
-                        R"("semana":"","tiempo":"Sema. Santa"})"));
+             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","ciclo_ferial":"I","color":"250,0,0",)"
+                        R"("color_nombre":"rojo","color_rgb":[250,0,0],"dia":"+ Domingo",)"
+                        R"("fecha":"2009-04-05","linea":"S. Vicente","mes":"Abril",)"
+                        R"("movil":"Domingo de Ramos","salterio":"II","semana":"",)"
+                        R"("tiempo":"Sema. Santa"})"));
     QCOMPARE(days.at(1)["linea"].toString(), QStringLiteral("San Vicente\tFerrer, \"pb.\""));
     QCOMPARE(days.at(1)["color_nombre"].toString(), QStringLiteral("morado"));
+}
+
+void TstDayExport::textsWrittenStraightAsTheLibraryWritesThem_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << QStringLiteral("S. Vicente Ferrer, pb. -b");
+    QTest::newRow("quotes, backslash, controls")
+        << QStringLiteral("\"a\"\\b\x01\x08\x0C\r\n\t\x1F\x7F");
+    QTest::newRow("accents, C1, separators") << QStringLiteral("ñandú € \u0085\u2028\u2029");
+    QTest::newRow("surrogates") << QStringLiteral("😀 ") + QChar(0xD800) + QStringLiteral("x");
+}
+
+void TstDayExport::textsWrittenStraightAsTheLibraryWritesThem() {
+    QFETCH(QString, line);
+    const dayview::DayValue day = palmSunday(line, false);
+    // JSON as QJsonDocument writes it, a TSV row as rowLine() in UTF-8.
+    const QByteArray json = dayexport::document(dayexport::Format::Json, true, {day}, kStamp);
+    QCOMPARE(json, "[\n" + QJsonDocument(dayexport::jsonDay(day)).toJson(QJsonDocument::Compact) +
+                       "\n]\n");
+    const QByteArray tsv = dayexport::document(dayexport::Format::Tsv, true, {day}, kStamp);
+    QCOMPARE(tsv.split('\n').at(1), dayreport::rowLine(day).toUtf8());
 }
 
 void TstDayExport::icsText_data() {
@@ -152,7 +178,9 @@ void TstDayExport::icsEvent() {
     QCOMPARE(lines.last(), QStringLiteral("END:VEVENT"));
     for (const char* expected :
          {"DTSTAMP:20240102T030405Z", "DTSTART;VALUE=DATE:20090405", "DTEND;VALUE=DATE:20090406",
-          "TRANSP:TRANSPARENT", "DESCRIPTION:Domingo\\nCiclo B\\nSemana Santa\\nColor: rojo"})
+          "TRANSP:TRANSPARENT",
+          "DESCRIPTION:Domingo\\nCiclo B\\nSemana Santa\\nSalterio: semana II\\nLecturas entre "
+          "semana: año I\\nColor: rojo"})
         QVERIFY2(lines.contains(QString::fromUtf8(expected)), expected);
     QVERIFY(lines.contains(QStringLiteral("SUMMARY:Ntra. Sra. de la Soledad\\, Patrona\\; "
                                           "Conmemoración de todos los fieles difuntos\\, según el "
@@ -166,6 +194,10 @@ void TstDayExport::icsEvent() {
     QVERIFY(uid(withMovable).endsWith("@orvantel\r"));
     QCOMPARE(uid(dayexport::icsEvent(palmSunday(line), kStamp.addDays(9))), uid(withMovable));
     QVERIFY(uid(event) != uid(withMovable));
+    // The fields added after the first ten leave the UID of an imported day as it was.
+    dayview::DayValue psalterOnly = palmSunday(line);
+    psalterOnly.liturgical.psalterWeek.reset();
+    QCOMPARE(uid(dayexport::icsEvent(psalterOnly, kStamp)), uid(withMovable));
 }
 
 QTEST_GUILESS_MAIN(TstDayExport)

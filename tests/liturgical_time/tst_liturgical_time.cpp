@@ -182,7 +182,8 @@ void TestLiturgicalTime::christmasEndsOneDayAfterC9() {
     QCOMPARE(captions(runDay(data, QDate(2009, 12, 30))).season, QStringLiteral("Navidad"));
 
     // On 31 December no row matches now: the season fields keep what they showed.
-    const LiturgicalFields before{1, liturgy::Season::Advent, 4, Rgb{250, 0, 250}}; // Ciclo B
+    const LiturgicalFields before{1, liturgy::Season::Advent, 4, Rgb{250, 0, 250}, {},
+                                  {}}; // Ciclo B
     const Captions after = captions(runDay(data, QDate(2009, 12, 31), before));
     QCOMPARE(after.season, QStringLiteral("Adviento"));
     QCOMPARE(after.week, QStringLiteral("Semana 4"));
@@ -373,7 +374,7 @@ void TestLiturgicalTime::dataFaultNamesTheFileAndKeepsTheFields() {
     else
         data.setMovableLine(file.mid(1, file.indexOf('.') - 1).toInt(), 11, line11);
 
-    const LiturgicalFields before{2, liturgy::Season::Lent, 3, Rgb{1, 2, 3}}; // Ciclo A
+    const LiturgicalFields before{2, liturgy::Season::Lent, 3, Rgb{1, 2, 3}, {}, {}}; // Ciclo A
     LiturgicalFields fields = before;
     try {
         liturgy::applyLiturgicalTime(day, fields);

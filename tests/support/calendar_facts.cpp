@@ -94,6 +94,38 @@ QString dateLine(const QDate& date) {
         .arg(QLatin1String(months[date.month() - 1]));
 }
 
+QString movableLine(int n, int year) {
+    // The feasts and solemnities of fixed date from May to July in the calendar of Spain.
+    static const QStringList feasts = {"05-14", "05-31", "06-24", "06-29", "07-03"};
+    const QDate date = movableDate(n, year);
+    if (n == 17 && feasts.contains(date.toString(QStringLiteral("MM-dd"))))
+        return dateLine(date).left(3) + QStringLiteral("sin celebración");
+    return dateLine(date);
+}
+
+int psalterWeek(const QDate& date) {
+    const int year = date.year();
+    const auto sundayOf = [](const QDate& d) { return d.addDays(-(d.dayOfWeek() % 7)); };
+    const auto from = [&](const QDate& sunday) { return int(sunday.daysTo(date) / 7) % 4 + 1; };
+    const QDate advent = firstSundayOfAdvent(year);
+    if (date >= advent) // Advent, then the week of the Holy Family
+        return date >= sundayOf(movableDate(20, year)) ? 1 : from(advent);
+    if (date < movableDate(2, year)) // before the Baptism: the Holy Family of the year before
+        return from(sundayOf(movableDate(20, year - 1)));
+    const QDate ashWednesday = movableDate(3, year);
+    if (date < ashWednesday)
+        return from(movableDate(2, year));
+    if (date < ashWednesday.addDays(4))
+        return 4;
+    if (date < easter(year))
+        return from(ashWednesday.addDays(4));
+    if (date <= movableDate(6, year))
+        return from(easter(year));
+    // After Pentecost the week of Ordinary Time, counted back from Christ the King (week 34).
+    const int week = 34 - int(sundayOf(date).daysTo(movableDate(18, year)) / 7);
+    return (week - 1) % 4 + 1;
+}
+
 QString listedName(int n) {
     switch (n) {
     case 2:
@@ -130,6 +162,10 @@ QString listedName(int n) {
         return QStringLiteral("Anunciación del Señor");
     case 24:
         return QStringLiteral("Inmaculada Concepción de la Virgen María");
+    case 25:
+        return QStringLiteral("Natividad de San Juan Bautista");
+    case 26:
+        return QStringLiteral("Santos Pedro y Pablo, apóstoles");
     default:
         return {};
     }

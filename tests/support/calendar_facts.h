@@ -23,6 +23,14 @@ int weekAfterPentecost(int year);
 // A date as the data files write it: "09-12-abr".
 QString dateLine(const QDate& date);
 
+// The line of movable file n (1..20, not 19) for `year`: its date, or "yy-sin celebración" in a
+// year when the Immaculate Heart (17) falls on a saint's feast or solemnity and is not kept.
+QString movableLine(int n, int year);
+
+// The week of the four-week psalter (1..4) of `date`, counted in whole weeks from the Sunday that
+// last began it again at week 1.
+int psalterWeek(const QDate& date);
+
 // The names the window's list of movable celebrations gives (empty for 1, 5, 8..11, 19).
 QString listedName(int n);
 

@@ -76,6 +76,15 @@ void TstCalgen::movableFilesFollowTheCalendarOfSpain_data() {
     QTest::newRow("Immaculate 2019 kept on Sunday") << 24 << 2019 << "19-08-dic";
     QTest::newRow("Immaculate 2024 kept on Sunday") << 24 << 2024 << "24-08-dic";
     QTest::newRow("Immaculate 2026 on a Tuesday") << 24 << 2026 << "26-sin celebración";
+    QTest::newRow("Immaculate Heart 2017 on the Baptist") << 17 << 2017 << "17-sin celebración";
+    QTest::newRow("Immaculate Heart 2038 on St Thomas") << 17 << 2038 << "38-sin celebración";
+    QTest::newRow("Mother of the Church 2035 on St Matthias") << 21 << 2035 << "35-sin celebración";
+    QTest::newRow("Mother of the Church 2066, Visitation") << 21 << 2066 << "66-sin celebración";
+    QTest::newRow("Baptist 2022, before the Sacred Heart") << 25 << 2022 << "22-23-jun";
+    QTest::newRow("Baptist 2057, before Corpus Christi") << 25 << 2057 << "57-23-jun";
+    QTest::newRow("Baptist 2026 on its day") << 25 << 2026 << "26-sin celebración";
+    QTest::newRow("Peter and Paul 2068, before the Sacred Heart") << 26 << 2068 << "68-28-jun";
+    QTest::newRow("Peter and Paul 2022 on its day") << 26 << 2022 << "22-sin celebración";
 }
 
 void TstCalgen::movableFilesFollowTheCalendarOfSpain() {
@@ -125,7 +134,7 @@ void TstCalgen::shippedDataIsTheGeneratorsOutput() {
     QTemporaryDir dir;
     QCOMPARE(calgen::writeDataFiles(dir.path(), 2000, 2099), QString());
     QStringList names{QStringLiteral("cal.txt")};
-    for (int n = 1; n <= 24; ++n)
+    for (int n = 1; n <= 26; ++n)
         names << QStringLiteral("c%1.txt").arg(n);
     for (const QString& name : names) {
         QFile generated(dir.filePath(name));

@@ -76,6 +76,8 @@ QString movableName(int n) {
         QStringLiteral("San José, esposo de la Virgen María"),
         QStringLiteral("Anunciación del Señor"),
         QStringLiteral("Inmaculada Concepción de la Virgen María"),
+        QStringLiteral("Natividad de San Juan Bautista"),
+        QStringLiteral("Santos Pedro y Pablo, apóstoles"),
     };
     return names.at(n - 1);
 }

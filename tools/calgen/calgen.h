@@ -1,6 +1,6 @@
 #pragma once
 // The generator of the year-dependent calendar data: the year entries of "cal.txt" and the
-// movable-celebration files c1.txt … c24.txt (c19.txt the week after Pentecost), for a range of
+// movable-celebration files c1.txt … c26.txt (c19.txt the week after Pentecost), for a range of
 // years of at most a hundred (the files name a year by its last two digits). The dates come from
 // movable_dates.h; this unit lays them out line by line and writes the files in Windows-1252
 // with CR LF line ends, the way the program reads them.
@@ -22,7 +22,7 @@ constexpr int kLastYear = 2099;
 QString twoDigitYear(int year);
 // A date line: "09-12-abr".
 QString dateLine(const QDate& date);
-// The line of a year with no celebration in a file from c21 on: "17-sin celebración".
+// The line of a year with no celebration (c17, and the files from c21 on): "17-sin celebración".
 QString noCelebrationLine(int year);
 
 // The year's dominical digit, valid in January and February; in a leap year the one valid from
@@ -33,7 +33,7 @@ int dominicalDigit(int year);
 QStringList calLines(int firstYear, int lastYear);
 QStringList movableLines(int n, int firstYear, int lastYear);
 
-// File name and contents of every generated file: "cal.txt", "c1.txt" … "c24.txt".
+// File name and contents of every generated file: "cal.txt", "c1.txt" … "c26.txt".
 struct DataFile {
     QString name;
     QByteArray bytes;

@@ -1,4 +1,4 @@
-// orvantel-calgen: writes the year-dependent calendar data ("cal.txt" and c1.txt … c24.txt) for
+// orvantel-calgen: writes the year-dependent calendar data ("cal.txt" and c1.txt … c26.txt) for
 // a range of years into a folder. The shipped data/ folder is its output for 2000-2099:
 //   orvantel-calgen data
 // Exit status: 0 done, 1 a file could not be written, 2 bad arguments.
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Escribe en CARPETA \"cal.txt\" y c1.txt … c24.txt para los años dados."));
+        QStringLiteral("Escribe en CARPETA \"cal.txt\" y c1.txt … c26.txt para los años dados."));
     parser.addHelpOption();
     const QString desde = QStringLiteral("desde");
     const QString hasta = QStringLiteral("hasta");

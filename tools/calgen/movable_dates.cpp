@@ -1,5 +1,8 @@
 #include "calgen/movable_dates.h"
 
+#include <array>
+#include <utility>
+
 namespace calgen {
 
 namespace {
@@ -19,6 +22,9 @@ bool isSunday(const QDate& date) {
 constexpr int kMotherOfTheChurchSince = 2018;
 // From this year on Spain keeps the Immaculate Conception on a Sunday of Advent.
 constexpr int kImmaculateKeptOnSundaySince = 2019;
+
+// The date of file n before a memorial's giving way is taken into account.
+std::optional<QDate> celebrationDate(int n, int year);
 
 } // namespace
 
@@ -93,7 +99,46 @@ std::optional<QDate> immaculateConceptionOnSunday(int year) {
     return year >= kImmaculateKeptOnSundaySince ? day : day.addDays(1);
 }
 
+std::optional<QDate> baptistMoved(int year) {
+    const QDate day(year, 6, 24);
+    const QDate e = easter(year);
+    if (day == e.addDays(63) || day == e.addDays(68)) // Corpus Christi, the Sacred Heart
+        return day.addDays(-1);
+    return std::nullopt;
+}
+
+std::optional<QDate> peterAndPaulMoved(int year) {
+    const QDate day(year, 6, 29);
+    if (day == easter(year).addDays(68)) // the Sacred Heart
+        return day.addDays(-1);
+    return std::nullopt;
+}
+
+bool memorialGivesWay(const QDate& date) {
+    static const std::array<std::pair<int, int>, 5> feasts = {{
+        {5, 14}, // San Matías, apóstol
+        {5, 31}, // la Visitación de la Virgen María
+        {6, 24}, // la Natividad de san Juan Bautista
+        {6, 29}, // san Pedro y san Pablo, apóstoles
+        {7, 3},  // santo Tomás, apóstol
+    }};
+    for (const auto& [month, day] : feasts)
+        if (date.month() == month && date.day() == day)
+            return true;
+    return date == baptistMoved(date.year()) || date == peterAndPaulMoved(date.year());
+}
+
 std::optional<QDate> movableDate(int n, int year) {
+    const std::optional<QDate> date = celebrationDate(n, year);
+    const bool memorial = n == 17 || n == 21;
+    if (memorial && date && memorialGivesWay(*date))
+        return std::nullopt;
+    return date;
+}
+
+namespace {
+
+std::optional<QDate> celebrationDate(int n, int year) {
     const QDate e = easter(year);
     switch (n) {
     case 1:
@@ -142,9 +187,15 @@ std::optional<QDate> movableDate(int n, int year) {
         return annunciationMoved(year);
     case 24:
         return immaculateConceptionOnSunday(year);
+    case 25:
+        return baptistMoved(year);
+    case 26:
+        return peterAndPaulMoved(year);
     default:
         return std::nullopt;
     }
 }
+
+} // namespace
 
 } // namespace calgen

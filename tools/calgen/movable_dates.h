@@ -27,7 +27,8 @@ QDate holyFamily(int year);
 // back from week 34, the one that ends on the Saturday before the first Sunday of Advent.
 int weekAfterPentecost(int year);
 
-// The memorial of Santa María, Madre de la Iglesia, the Monday after Pentecost, from 2018 on.
+// The memorial of Santa María, Madre de la Iglesia, the Monday after Pentecost, from 2018 on
+// (movableDate() leaves out the years it gives way).
 std::optional<QDate> maryMotherOfTheChurch(int year);
 
 // The solemnities of fixed date that the calendar moves, on the day they move to; none in a
@@ -43,12 +44,26 @@ std::optional<QDate> annunciationMoved(int year);
 // 2024, and the later years as the latest practice).
 std::optional<QDate> immaculateConceptionOnSunday(int year);
 
-// Number of the movable-celebration files: c1.txt … c24.txt.
-constexpr int kMovableFiles = 24;
+// The Nativity of St John the Baptist (24 June) on the Sacred Heart or on Corpus Christi (a
+// Sunday in Spain): the solemnity of the Lord is kept and the Baptist's goes to the nearest free
+// day, 23 June, as the Congregation for Divine Worship set for 2022 (and so 2033 and 2044); in
+// 2057 and 2068 (Corpus Christi) no decision is published and the same day is taken.
+std::optional<QDate> baptistMoved(int year);
+// Saints Peter and Paul (29 June) on the Sacred Heart (2057, 2068): to the nearest free day before
+// it, Thursday 28 June, as for the Baptist (the day after is a Saturday, and the Immaculate Heart).
+std::optional<QDate> peterAndPaulMoved(int year);
+
+// Whether an obligatory memorial on `date` gives way: the day holds a feast or solemnity of
+// fixed date (from 11 May to 3 July, the days the two movable memorials reach: St Matthias,
+// the Visitation, the Baptist, Saints Peter and Paul, St Thomas) or a solemnity moved there.
+bool memorialGivesWay(const QDate& date);
+
+// Number of the movable-celebration files: c1.txt … c26.txt.
+constexpr int kMovableFiles = 26;
 constexpr int kWeekFile = 19;
 
-// The date that file n (1 … 24, not 19) gives for `year`; none when the celebration is not held
-// that year (files 21 … 24 only).
+// The date that file n (1 … 26, not 19) gives for `year`; none when the celebration is not held
+// that year (the memorials 17 and 21 when they give way, and files 21 … 26).
 std::optional<QDate> movableDate(int n, int year);
 
 } // namespace calgen
