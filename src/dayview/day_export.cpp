@@ -219,12 +219,23 @@ const QList<std::pair<QByteArray, int>>& jsonMembers() {
     return members;
 }
 
-// jsonDay() as compact JSON text, written straight: the text QJsonDocument writes for it.
-QByteArray jsonText(const dayview::DayValue& day) {
+// A number in decimal, as QByteArray::number writes it; a colour's 0 .. 255 digit by digit.
+void appendSmallNumber(QByteArray& out, int value) {
+    if (value < 0 || value > 999) {
+        out += QByteArray::number(value);
+        return;
+    }
+    if (value >= 100)
+        out += char('0' + value / 100);
+    if (value >= 10)
+        out += char('0' + value / 10 % 10);
+    out += char('0' + value % 10);
+}
+
+// Appends jsonDay() as compact JSON text, written straight: the text QJsonDocument writes for it.
+void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
     const QStringList values = dayreport::fieldValues(day);
     const Rgb& colour = day.liturgical.colour;
-    QByteArray out;
-    out.reserve(512);
     out += '{';
     for (const auto& [name, index] : jsonMembers()) {
         out += name; // the escaped name and its colon, the comma before all but the first
@@ -232,12 +243,17 @@ QByteArray jsonText(const dayview::DayValue& day) {
             appendJsonString(out, values.at(index));
         else if (index == kColourName)
             appendJsonString(out, colourName(colour));
-        else
-            out += '[' + QByteArray::number(colour.r) + ',' + QByteArray::number(colour.g) + ',' +
-                   QByteArray::number(colour.b) + ']';
+        else {
+            out += '[';
+            appendSmallNumber(out, colour.r);
+            out += ',';
+            appendSmallNumber(out, colour.g);
+            out += ',';
+            appendSmallNumber(out, colour.b);
+            out += ']';
+        }
     }
     out += '}';
-    return out;
 }
 
 QByteArray icsBegin() {
@@ -351,8 +367,14 @@ QByteArray DayDocument::day(const dayview::DayValue& value) {
     switch (format_) {
     case Format::Tsv:
         return table_ ? dayreport::rowBytes(value) + '\n' : dayreport::fieldListing(value).toUtf8();
-    case Format::Json:
-        return (first ? QByteArray() : QByteArray(",\n")) + jsonText(value);
+    case Format::Json: {
+        QByteArray out;
+        out.reserve(512);
+        if (!first)
+            out += ",\n";
+        appendJsonText(out, value);
+        return out;
+    }
     case Format::Ics:
         return event(value, stamp_);
     }
