@@ -299,6 +299,9 @@ QString icsText(const QString& text) {
     qsizetype copied = 0; // the characters before it are in `out`
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
+        // Printable ASCII but the three escaped characters: the common case, decided at once.
+        if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u';' && c != u',')
+            continue;
         const bool lineEnd =
             c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
         const bool escaped = c == u'\\' || c == u';' || c == u',';
