@@ -124,6 +124,8 @@ private:
     int movableNumber(const QString& file) const { return file.mid(1).chopped(4).toInt(); }
     // Sets year and touched days for a change of line `line` (from 1) of `m.file`.
     void touch(Mutation& m, int line);
+    // Writes `moved` as year `j`'s date in c`n`.txt, a change the check must name.
+    void moveDate(Mutation& m, QByteArrayList& lines, int n, int j, const QDate& moved);
 
     QRandomGenerator rng_{kSeed};
 };
@@ -135,6 +137,15 @@ QString MutationMaker::anyFile() {
     if (k <= 12)
         return QStringLiteral("%1.txt").arg(k, 2, 10, QLatin1Char('0'));
     return QStringLiteral("c%1.txt").arg(k - 12);
+}
+
+void MutationMaker::moveDate(Mutation& m, QByteArrayList& lines, int n, int j, const QDate& moved) {
+    m.file = QStringLiteral("c%1.txt").arg(n);
+    lines = linesOf(ShippedCopy::shippedBytes(m.file));
+    lines[j + 1] = dateText(moved).toLatin1();
+    touch(m, j + 2);
+    m.touched << moved;
+    m.mustReport = true;
 }
 
 void MutationMaker::touch(Mutation& m, int line) {
@@ -237,12 +248,7 @@ Mutation MutationMaker::make(Way way) {
             const int days = between(1, 3);
             moved = other.addDays(b > a ? days : -days);
         }
-        m.file = QStringLiteral("c%1.txt").arg(kOrder.at(a));
-        lines = linesOf(ShippedCopy::shippedBytes(m.file));
-        lines[j + 1] = dateText(moved).toLatin1();
-        touch(m, j + 2);
-        m.touched << moved;
-        m.mustReport = true;
+        moveDate(m, lines, kOrder.at(a), j, moved);
         break;
     }
     case WeekInRange: {
@@ -364,12 +370,7 @@ Mutation MutationMaker::make(Way way) {
             moved =
                 date.isValid() ? date.addDays(between(1, 6) * (below(2) == 0 ? 1 : -1)) : QDate();
         }
-        m.file = QStringLiteral("c%1.txt").arg(n);
-        lines = linesOf(ShippedCopy::shippedBytes(m.file));
-        lines[j + 1] = dateText(moved).toLatin1();
-        touch(m, j + 2);
-        m.touched << moved;
-        m.mustReport = true;
+        moveDate(m, lines, n, j, moved);
         break;
     }
     case MonthLines: {
