@@ -116,8 +116,13 @@ cat >"$build/wine-run" <<RUN
 export WINEPREFIX='$prefix'
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml='
-export QT_QPA_FONTDIR='$(winpath /usr/share/fonts/truetype/liberation)'
 export WINEPATH='$(winpath "$qt_prefix/bin");$(winpath "$mingw_runtime");$(winpath "$mingw_pthread")'
+# Wine keeps the QT_ variables of Linux from Windows programs; it passes WINEQT_X on as QT_X.
+# The offscreen platform finds its fonts in QT_QPA_FONTDIR.
+export QT_QPA_FONTDIR='$(winpath /usr/share/fonts/truetype/liberation)'
+for name in \$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+  export "WINE\$name=\$(printenv "\$name")"
+done
 exec wine "\$@"
 RUN
 chmod +x "$build/wine-run"
@@ -174,7 +179,8 @@ done
 note "running the test suite under wine"
 # A failing test fails the script at its end, after the packages and the installer's checks.
 suite=passed
-ctest --test-dir "$build" --output-on-failure --parallel "$jobs" || suite=failed
+# One test at a time: run side by side under one wine server, tst_form1 has been seen to hang.
+ctest --test-dir "$build" --output-on-failure || suite=failed
 
 # ---- 5. The installer and the zip --------------------------------------------------------------------
 note "packaging"
@@ -248,7 +254,7 @@ wait_visible() {
   done
   return 1
 }
-QT_SCALE_FACTOR=1 installed "C:\\Program Files\\Orvantel\\orvantel.exe" &
+WINEQT_SCALE_FACTOR=1 installed "C:\\Program Files\\Orvantel\\orvantel.exe" &
 first=$!
 wait_visible || { echo "the installed window did not open" >&2; exit 1; }
 sleep 3
@@ -256,7 +262,7 @@ import -window root "$shots/installed-window.png"
 xdotool windowminimize "$(visible)"
 sleep 2
 [ -z "$(visible)" ] || { echo "the window could not be minimized" >&2; exit 1; }
-timeout 60 env QT_SCALE_FACTOR=1 WINEPREFIX="$prefix" WINEDEBUG=-all \
+timeout 60 env WINEQT_SCALE_FACTOR=1 WINEPREFIX="$prefix" WINEDEBUG=-all \
   wine "C:\\Program Files\\Orvantel\\orvantel.exe"
 kill -0 "$first"
 wait_visible || { echo "a second start did not bring the window back" >&2; exit 1; }
