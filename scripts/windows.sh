@@ -100,6 +100,9 @@ if [ -e "$qt_stamp" ]; then
 else
   build_qt
 fi
+# Qt's Spanish texts beside that Qt, where the tests' programs look for them.
+mkdir -p "$qt_prefix/translations"
+cp /usr/share/qt6/translations/qtbase_es.qm "$qt_prefix/translations/"
 [ "${1:-}" = qt ] && { note "Qt ready after $((SECONDS - started)) s"; exit 0; }
 
 # ---- 3. The project, cross-built -------------------------------------------------------------------
