@@ -8,6 +8,7 @@
 #include "calendar_data/data_update.h"
 #include "datacheck/data_check.h"
 #include "dayview/day_export.h"
+#include "platform/console.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
 #include "platform/translations.h"
@@ -445,7 +446,8 @@ int checkData(const QString& ruta) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    installQtSpanish(); // the parser's own messages
+    const console::Utf8Output utf8; // what it prints is UTF-8
+    installQtSpanish();             // the parser's own messages
 
     const Options options;
     Request request;

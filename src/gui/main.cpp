@@ -6,6 +6,7 @@
 #include "gui/program_start.h"
 #include "gui/qt_prompter.h"
 #include "platform/clock.h"
+#include "platform/console.h"
 #include "platform/data_dir.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
@@ -38,18 +39,26 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
                                      QStringLiteral("Muestra la versión del programa y termina."));
     parser.addOption(help);
     parser.addOption(version);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fputs(qPrintable(QStringLiteral("Orvantel: %1\n").arg(parser.errorText())), stderr);
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || parser.isSet(version) || parser.isSet(help))
+        console::attachToParentConsole();
+    // Printed as UTF-8 on every system, as orvantel-dia prints (not in Windows' ANSI code page).
+    const console::Utf8Output utf8;
+    if (!parsed) {
+        std::fputs(QStringLiteral("Orvantel: %1\n").arg(parser.errorText()).toUtf8().constData(),
+                   stderr);
         return 1;
     }
     if (parser.isSet(version)) {
-        std::fputs(
-            qPrintable(QStringLiteral("Orvantel %1\n").arg(QStringLiteral(ORVANTEL_VERSION))),
-            stdout);
+        std::fputs(QStringLiteral("Orvantel %1\n")
+                       .arg(QStringLiteral(ORVANTEL_VERSION))
+                       .toUtf8()
+                       .constData(),
+                   stdout);
         return 0;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
         return 0;
     }
     return std::nullopt;

@@ -41,8 +41,17 @@ Outcome runDia(const QStringList& args, const QString& datos = {}, const QString
     process.start(QStringLiteral(ORVANTEL_DIA), real);
     if (!process.waitForFinished(60000))
         return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
+    QString out = QString::fromUtf8(process.readAllStandardOutput());
+#ifdef Q_OS_WIN
+    // The standard output of a Windows console program ends its lines in CR LF; the iCalendar
+    // lines end so on every system.
+    if (!real.contains(QStringLiteral("ics"))) {
+        if (out.count(QStringLiteral("\r\n")) != out.count(QLatin1Char('\n')))
+            return {};
+        out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+#endif
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, out,
             QString::fromUtf8(process.readAllStandardError())};
 }
 
@@ -237,6 +246,9 @@ void TestOrvantelDia::specialFileIsAFaultAtOnce_data() {
 
 void TestOrvantelDia::specialFileIsAFaultAtOnce() {
     QFETCH(QString, kind);
+#ifndef Q_OS_UNIX
+    QSKIP("Unix special files: on Windows QFile::link makes a shortcut, not a link");
+#endif
     DataFixture data;
     const QString c5 = data.path("c5.txt");
     data.removeFile("c5.txt");

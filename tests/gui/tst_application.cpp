@@ -45,8 +45,11 @@ void TstApplication::commandLine() {
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), exitCode);
-    const QString out = QString::fromUtf8(exitCode == 0 ? process.readAllStandardOutput()
-                                                        : process.readAllStandardError());
+    QString out = QString::fromUtf8(exitCode == 0 ? process.readAllStandardOutput()
+                                                  : process.readAllStandardError());
+#ifdef Q_OS_WIN
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the line ends of Windows
+#endif
     QVERIFY2(out.contains(says), qPrintable(out));
 }
 

@@ -177,6 +177,9 @@ void TstForm1::specialFilesAreNamedAtOnce_data() {
 
 void TstForm1::specialFilesAreNamedAtOnce() {
     QFETCH(QString, kind);
+#ifndef Q_OS_UNIX
+    QSKIP("Unix special files: on Windows QFile::link makes a shortcut, not a link");
+#endif
     MainWindowFixture w(QDate(2009, 4, 12));
     const QString c5 = w.data.path("c5.txt");
     w.data.removeFile("c5.txt");

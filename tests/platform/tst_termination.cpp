@@ -12,6 +12,10 @@ class TstTermination : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void signalBecomesACallOnTheEventLoop() {
+#ifndef Q_OS_UNIX
+        QSKIP("POSIX termination signals (SIGTERM, SIGHUP, SIGINT) exist on Unix only; Windows "
+              "closes the window instead");
+#else
         int calls = 0;
         termination::onTerminationSignal([&calls] { ++calls; });
         QCOMPARE(std::raise(SIGTERM), 0);
@@ -22,6 +26,7 @@ private Q_SLOTS:
         QTRY_COMPARE(calls, 2);
         QCOMPARE(std::raise(SIGINT), 0);
         QTRY_COMPARE(calls, 3);
+#endif
     }
 };
 

@@ -1,10 +1,10 @@
 #include "calgen/calgen.h"
 
 #include "calgen/movable_dates.h"
+#include "platform/text_file.h"
 
 #include <QDir>
 #include <QSaveFile>
-#include <QStringEncoder>
 
 namespace calgen {
 
@@ -83,12 +83,14 @@ QString movableName(int n) {
 }
 
 QByteArray encodeLines(const QStringList& lines) {
-    QStringEncoder encoder("windows-1252");
+    // The program's own Windows-1252 table: Qt's codec for it exists only with ICU, which the
+    // Qt builds for Windows lack.
     QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += encoder.encode(line) + "\r\n";
-    // Every text here is the generator's own; a character out of the code page is a slip in it.
-    Q_ASSERT(!encoder.hasError());
+    for (const QString& line : lines) {
+        // Every text here is the generator's own; a character out of the code page is a slip.
+        Q_ASSERT(textfile::encodable(line));
+        bytes += textfile::encode(line) + "\r\n";
+    }
     return bytes;
 }
 
