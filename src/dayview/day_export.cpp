@@ -18,6 +18,73 @@ namespace {
 
 constexpr qsizetype kIcsLineOctets = 75;
 
+// Appends `text` in UTF-8, written straight into the array's room (a range of days writes a few
+// texts a day), and, with `escape`, as iCalendar text (see icsText).
+void appendUtf8(QByteArray& out, QStringView text, bool escape) {
+    qsizetype at = out.size();
+    // At most three bytes for each UTF-16 unit, an escape or a character of the BMP alike.
+    out.resize(at + 3 * text.size());
+    char* p = out.data() + at;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (escape && (c == u'\\' || c == u';' || c == u',')) {
+            *p++ = '\\';
+            *p++ = char(c);
+        } else if (escape && (c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
+                              c == QChar::ParagraphSeparator)) {
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            *p++ = '\\';
+            *p++ = 'n';
+        } else if (escape && (c < 0x20 || c >= 0x7F) && dayreport::isControl(QChar(c))) {
+            *p++ = ' ';
+        } else if (c < 0x80) {
+            *p++ = char(c);
+        } else if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else {
+            // A surrogate pair, or a lone one, as Qt converts it.
+            const qsizetype length =
+                QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                    ? 2
+                    : 1;
+            const QByteArray bytes = text.sliced(i, length).toUtf8();
+            at = p - out.data();
+            out.resize(at + bytes.size() + 3 * (text.size() - i - length));
+            p = std::copy(bytes.cbegin(), bytes.cend(), out.data() + at);
+            i += length - 1;
+        }
+    }
+    out.resize(p - out.data());
+}
+
+void appendIcsText(QByteArray& out, QStringView text) {
+    appendUtf8(out, text, true);
+}
+
+// Appends one content line, folded so that no physical line passes 75 octets and no character
+// is split, each physical line ended by CR LF.
+void appendIcsLine(QByteArray& out, QByteArrayView bytes) {
+    qsizetype start = 0;
+    qsizetype room = kIcsLineOctets;
+    while (bytes.size() - start > room) {
+        qsizetype cut = start + room;
+        while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
+            --cut;
+        out += bytes.sliced(start, cut - start);
+        out += "\r\n ";
+        start = cut;
+        room = kIcsLineOctets - 1; // after the blank that marks the continuation
+    }
+    out += bytes.sliced(start);
+    out += "\r\n";
+}
+
 QString seasonInWords(liturgy::Season season) {
     using liturgy::Season;
     switch (season) {
@@ -42,16 +109,17 @@ QString seasonInWords(liturgy::Season season) {
 }
 
 // The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
-// one per line, as iCalendar text: each line escaped, the line ends written "\n".
-QString description(const dayview::DayValue& day, const dayview::DayCaptions& captions) {
-    QString text;
-    text.reserve(160);
-    const auto add = [&text](const QString& line) {
+// one per line, appended as iCalendar text in UTF-8: each line escaped, the line ends written
+// "\n".
+void appendDescription(QByteArray& out, const dayview::DayValue& day,
+                       const dayview::DayCaptions& captions) {
+    bool first = true;
+    const auto add = [&out, &first](const QString& line) {
         if (line.isEmpty())
             return;
-        if (!text.isEmpty())
-            text += QLatin1String("\\n");
-        text += icsText(line);
+        if (!std::exchange(first, false))
+            out += "\\n";
+        appendIcsText(out, line);
     };
     QString weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
@@ -68,18 +136,19 @@ QString description(const dayview::DayValue& day, const dayview::DayCaptions& ca
     const QString colour = colourName(day.liturgical.colour);
     if (!colour.isEmpty())
         add(QStringLiteral("Color: ") + colour);
-    return text;
 }
 
 // AAAAMMDD, written digit by digit: a range of years formats two dates a day.
 QByteArray icsDate(const QDate& date) {
-    const int year = date.year();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day); // one decomposition of the date for the three
     if (year < 1000 || year > 9999)
         return date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
     const auto digit = [](int value) { return char('0' + value % 10); };
-    const char text[] = {
-        digit(year / 1000),       digit(year / 100),   digit(year / 10),       digit(year),
-        digit(date.month() / 10), digit(date.month()), digit(date.day() / 10), digit(date.day())};
+    const char text[] = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year),
+                         digit(month / 10),  digit(month),      digit(day / 10),  digit(day)};
     return QByteArray(text, std::size(text));
 }
 
@@ -98,7 +167,7 @@ QByteArray event(const dayview::DayValue& day, const QByteArray& stamp) {
     for (qsizetype i = 0; i < kFingerprintFields; ++i) {
         if (i > 0)
             joined += '\t';
-        joined += fields.at(i).toUtf8();
+        appendUtf8(joined, fields.at(i), false);
     }
     const QByteArray fingerprint =
         QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex().left(16);
@@ -118,8 +187,15 @@ QByteArray event(const dayview::DayValue& day, const QByteArray& stamp) {
     lines += "\r\nDTEND;VALUE=DATE:";
     lines += icsDate(day.fecha.addDays(1));
     lines += "\r\n";
-    lines += icsLine(QStringLiteral("SUMMARY:") + icsText(summary));
-    lines += icsLine(QStringLiteral("DESCRIPTION:") + description(day, captions));
+    QByteArray line;
+    line.reserve(320);
+    line += "SUMMARY:";
+    appendIcsText(line, summary);
+    appendIcsLine(lines, line);
+    line.truncate(0); // keeps its room
+    line += "DESCRIPTION:";
+    appendDescription(line, day, captions);
+    appendIcsLine(lines, line);
     lines += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
     return lines;
 }
@@ -295,54 +371,15 @@ QJsonObject jsonDay(const dayview::DayValue& day) {
 }
 
 QString icsText(const QString& text) {
-    QString out;
-    qsizetype copied = 0; // the characters before it are in `out`
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        // Printable ASCII but the three escaped characters: the common case, decided at once.
-        if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u';' && c != u',')
-            continue;
-        const bool lineEnd =
-            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-        const bool escaped = c == u'\\' || c == u';' || c == u',';
-        if (!lineEnd && !escaped && !dayreport::isControl(QChar(c)))
-            continue;
-        if (copied == 0)
-            out.reserve(text.size() + 16);
-        out += QStringView(text).sliced(copied, i - copied);
-        if (escaped) {
-            out += QLatin1Char('\\');
-            out += QChar(c);
-        } else if (lineEnd) {
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            out += QLatin1String("\\n");
-        } else {
-            out += QLatin1Char(' ');
-        }
-        copied = i + 1;
-    }
-    if (copied == 0)
-        return text;
-    return out.append(QStringView(text).sliced(copied));
+    QByteArray bytes;
+    appendIcsText(bytes, text);
+    return QString::fromUtf8(bytes);
 }
 
 QByteArray icsLine(const QString& line) {
-    QByteArray bytes = line.toUtf8();
-    if (bytes.size() <= kIcsLineOctets)
-        return bytes.append("\r\n");
     QByteArray out;
-    qsizetype start = 0;
-    qsizetype room = kIcsLineOctets;
-    while (bytes.size() - start > room) {
-        qsizetype cut = start + room;
-        while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
-            --cut;
-        out += bytes.sliced(start, cut - start) + "\r\n ";
-        start = cut;
-        room = kIcsLineOctets - 1; // after the blank that marks the continuation
-    }
-    return out + bytes.sliced(start) + "\r\n";
+    appendIcsLine(out, line.toUtf8());
+    return out;
 }
 
 QByteArray icsEvent(const dayview::DayValue& day, const QDateTime& stamp) {

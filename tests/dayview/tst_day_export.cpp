@@ -132,6 +132,8 @@ void TstDayExport::icsText_data() {
                                                 << "a b c ";
     QTest::newRow("accents and colon kept") << "Año: Pentecostés"
                                             << "Año: Pentecostés";
+    QTest::newRow("three and four octets, a Unicode line separator")
+        << QStringLiteral("5 €\u2028\U0001F54A") << QStringLiteral("5 €\\n\U0001F54A");
 }
 
 void TstDayExport::icsText() {
