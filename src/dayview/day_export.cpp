@@ -114,28 +114,26 @@ QString seasonInWords(liturgy::Season season) {
 void appendDescription(QByteArray& out, const dayview::DayValue& day,
                        const dayview::DayCaptions& captions) {
     bool first = true;
-    const auto add = [&out, &first](const QString& line) {
-        if (line.isEmpty())
+    // A line of `text` after its fixed `lead` (UTF-8 with nothing to escape); none for no text.
+    const auto add = [&out, &first](const char* lead, QStringView text) {
+        if (text.isEmpty())
             return;
         if (!std::exchange(first, false))
             out += "\\n";
-        appendIcsText(out, line);
+        out += lead;
+        appendIcsText(out, text);
     };
-    QString weekday = captions.weekday;
+    QStringView weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
-        weekday.remove(0, 2);
-    add(weekday);
-    add(captions.cycle);
-    add(seasonInWords(day.liturgical.season));
+        weekday = weekday.sliced(2);
+    add("", weekday);
+    add("", captions.cycle);
+    add("", seasonInWords(day.liturgical.season));
     if (day.liturgical.week)
-        add(QStringLiteral("Semana ") + QString::number(*day.liturgical.week));
-    if (!captions.psalter.isEmpty())
-        add(QStringLiteral("Salterio: semana ") + captions.psalter);
-    if (!captions.weekdayYear.isEmpty())
-        add(QStringLiteral("Lecturas entre semana: año ") + captions.weekdayYear);
-    const QString colour = colourName(day.liturgical.colour);
-    if (!colour.isEmpty())
-        add(QStringLiteral("Color: ") + colour);
+        add("Semana ", QString::number(*day.liturgical.week));
+    add("Salterio: semana ", captions.psalter);
+    add("Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear);
+    add("Color: ", colourName(day.liturgical.colour));
 }
 
 // AAAAMMDD, written digit by digit: a range of years formats two dates a day.
