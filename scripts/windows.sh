@@ -279,6 +279,16 @@ fi
 sleep 1
 import -window root "$shots/after-second-start.png"
 installed taskkill /im orvantel.exe >/dev/null 2>&1 || true
+# Under wine a minimized window has been seen to stay after the request to close: it is then
+# ended by force.
+for _ in $(seq 10); do
+  kill -0 "$first" 2>/dev/null || break
+  sleep 1
+done
+if kill -0 "$first" 2>/dev/null; then
+  installed taskkill /f /im orvantel.exe >/dev/null 2>&1 || true
+  pkill -f 'Orvantel.orvantel\.exe' || true
+fi
 wait "$first" || true
 kill "$wm_pid" 2>/dev/null || true
 note "the window opened; a second start $second_start"
