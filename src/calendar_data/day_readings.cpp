@@ -99,7 +99,6 @@ quint64 dateKey(int number, int nAnio, int year) {
 } // namespace
 
 struct DayReadings::Memory {
-    QHash<quint64, Reading<QDate>> dates;
     QHash<quint64, Reading<QList<QDate>>> dateRows;
     QList<MovableFile> movableFiles; // c1, c2, ...
     MovableYear movableYear;         // the last year asked for: a range asks year after year
@@ -113,13 +112,6 @@ DayReadings::DayReadings(const CalendarSource& data, bool remember)
     : data_(data), memory_(remember ? std::make_unique<Memory>() : nullptr) {}
 
 DayReadings::~DayReadings() = default;
-
-QDate DayReadings::movableDate(int number, int nAnio, int year) const {
-    if (!memory_)
-        return calendar::movableDate(data_, number, nAnio, year);
-    return remembered(memory_->dates, dateKey(number, nAnio, year),
-                      [&] { return calendar::movableDate(data_, number, nAnio, year); });
-}
 
 QList<QDate> DayReadings::movableDates(int last, int nAnio, int year) const {
     const auto read = [&] {

@@ -32,9 +32,8 @@ public:
     const CalendarSource& source() const { return data_; }
 
     // As the functions of calendar_files.h of the same names, with the same faults.
-    QDate movableDate(int number, int nAnio, int year) const;
-    // The dates of c1 .. c‹last› in that order, as movableDate() gives them one by one: the
-    // first fault among them is thrown.
+    // The dates of c1 .. c‹last› in that order, as calendar::movableDate() gives them one by
+    // one: the first fault among them is thrown.
     QList<QDate> movableDates(int last, int nAnio, int year) const;
     MovableOfDay movableOfDay(const QString& key, int nAnio) const;
     // `cal`: the tables of this source's "cal.txt", which the run has already read.
