@@ -506,16 +506,26 @@ int main(int argc, char* argv[]) {
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
     dayview::DayValue shown;
     QDate date = request.first;
+    // The days are gathered into blocks of some 64 KiB, each written at once.
+    constexpr qsizetype kBlock = 64 * 1024;
+    QByteArray block;
+    block.reserve(kBlock + 4096);
     try {
         out.write(document.begin());
         for (; date <= request.last && out.ok(); date = date.addDays(1)) {
             dayview::DayValue next;
             dayview::runDay(date, readings, shown, next);
             shown = next;
-            out.write(document.day(shown));
+            document.appendDay(block, shown);
+            if (block.size() >= kBlock) {
+                out.write(block);
+                block.truncate(0); // keeps its room
+            }
         }
+        out.write(block);
         out.write(document.end());
     } catch (const DataFault& fault) {
+        out.write(block); // the days before the fault
         out.abandon();
         writeMessage(QStringLiteral("%1: %2").arg(date.toString(Qt::ISODate), fault.message()));
         return kDataFault;

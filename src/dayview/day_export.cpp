@@ -9,7 +9,9 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 namespace dayexport {
@@ -67,24 +69,6 @@ void appendIcsText(QByteArray& out, QStringView text) {
     appendUtf8(out, text, true);
 }
 
-// Appends one content line, folded so that no physical line passes 75 octets and no character
-// is split, each physical line ended by CR LF.
-void appendIcsLine(QByteArray& out, QByteArrayView bytes) {
-    qsizetype start = 0;
-    qsizetype room = kIcsLineOctets;
-    while (bytes.size() - start > room) {
-        qsizetype cut = start + room;
-        while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
-            --cut;
-        out += bytes.sliced(start, cut - start);
-        out += "\r\n ";
-        start = cut;
-        room = kIcsLineOctets - 1; // after the blank that marks the continuation
-    }
-    out += bytes.sliced(start);
-    out += "\r\n";
-}
-
 QString seasonInWords(liturgy::Season season) {
     using liturgy::Season;
     switch (season) {
@@ -108,94 +92,193 @@ QString seasonInWords(liturgy::Season season) {
     return {};
 }
 
+// Appends `value` in decimal as QByteArray::number writes it, digit by digit (a range writes a
+// few numbers a day).
+void appendNumber(QByteArray& out, int value) {
+    if (value < 0 || value > 9999) {
+        out += QByteArray::number(value);
+        return;
+    }
+    char digits[4];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (n > 0)
+        out += digits[--n];
+}
+
 // The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
 // one per line, appended as iCalendar text in UTF-8: each line escaped, the line ends written
 // "\n".
 void appendDescription(QByteArray& out, const dayview::DayValue& day,
                        const dayview::DayCaptions& captions) {
     bool first = true;
-    // A line of `text` after its fixed `lead` (UTF-8 with nothing to escape); none for no text.
-    const auto add = [&out, &first](const char* lead, QStringView text) {
-        if (text.isEmpty())
-            return;
+    const auto lead = [&out, &first](QByteArrayView fixed) {
         if (!std::exchange(first, false))
             out += "\\n";
-        out += lead;
+        out += fixed;
+    };
+    // A line of `text` after its fixed `words` (UTF-8 with nothing to escape); none for no text.
+    const auto add = [&](QByteArrayView words, QStringView text) {
+        if (text.isEmpty())
+            return;
+        lead(words);
         appendIcsText(out, text);
     };
     QStringView weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
         weekday = weekday.sliced(2);
-    add("", weekday);
-    add("", captions.cycle);
-    add("", seasonInWords(day.liturgical.season));
-    if (day.liturgical.week)
-        add("Semana ", QString::number(*day.liturgical.week));
+    add({}, weekday);
+    add({}, captions.cycle);
+    add({}, seasonInWords(day.liturgical.season));
+    if (day.liturgical.week) {
+        lead("Semana ");
+        appendNumber(out, *day.liturgical.week);
+    }
     add("Salterio: semana ", captions.psalter);
     add("Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear);
     add("Color: ", colourName(day.liturgical.colour));
 }
 
-// AAAAMMDD, written digit by digit: a range of years formats two dates a day.
-QByteArray icsDate(const QDate& date) {
+// AAAAMMDD written into `room`, digit by digit for the years of four digits (a range of days
+// writes two dates a day), as QDate writes it for the others.
+QByteArrayView icsDate(const QDate& date, std::array<char, 16>& room) {
     int year = 0;
     int month = 0;
     int day = 0;
     date.getDate(&year, &month, &day); // one decomposition of the date for the three
-    if (year < 1000 || year > 9999)
-        return date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    if (year < 1000 || year > 9999) {
+        const QByteArray text = date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+        const qsizetype size = std::min<qsizetype>(text.size(), room.size());
+        std::copy_n(text.constData(), size, room.data());
+        return {room.data(), size};
+    }
     const auto digit = [](int value) { return char('0' + value % 10); };
-    const char text[] = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year),
-                         digit(month / 10),  digit(month),      digit(day / 10),  digit(day)};
-    return QByteArray(text, std::size(text));
+    room = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year),
+            digit(month / 10),  digit(month),      digit(day / 10),  digit(day)};
+    return {room.data(), 8};
+}
+
+// Writes through a pointer into room made beforehand: an event is some twenty pieces, and each
+// append to a QByteArray is a call into the library.
+class Cursor {
+public:
+    explicit Cursor(char* at) : p_(at) {}
+    Cursor& operator<<(QByteArrayView bytes) {
+        p_ = std::copy(bytes.begin(), bytes.end(), p_);
+        return *this;
+    }
+    // The content line `bytes`, folded as appendIcsLine() folds it.
+    Cursor& folded(QByteArrayView bytes) {
+        qsizetype start = 0;
+        qsizetype room = kIcsLineOctets;
+        while (bytes.size() - start > room) {
+            qsizetype cut = start + room;
+            while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
+                --cut;
+            *this << bytes.sliced(start, cut - start) << "\r\n ";
+            start = cut;
+            room = kIcsLineOctets - 1; // after the blank that marks the continuation
+        }
+        return *this << bytes.sliced(start) << "\r\n";
+    }
+    // The most a content line of `size` octets takes folded: a break of three octets at least
+    // every 74 octets of it, and the line end.
+    static qsizetype foldedRoom(qsizetype size) { return size + 3 * (size / 70 + 1) + 2; }
+    char* at() const { return p_; }
+
+private:
+    char* p_;
+};
+
+// Appends one content line, folded so that no physical line passes 75 octets and no character
+// is split, each physical line ended by CR LF.
+void appendIcsLine(QByteArray& out, QByteArrayView bytes) {
+    const qsizetype at = out.size();
+    out.resize(at + Cursor::foldedRoom(bytes.size()));
+    Cursor cursor(out.data() + at);
+    cursor.folded(bytes);
+    out.resize(cursor.at() - out.constData());
 }
 
 QString icsStamp(const QDateTime& stamp) {
     return stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 }
 
-// `stamp`: the DTSTAMP line, ended.
-QByteArray event(const dayview::DayValue& day, const QByteArray& stamp) {
+} // namespace
+
+// What one event leaves for the next: the hash of the UIDs and the room of the texts, so that a
+// range of days makes no new buffers a day.
+struct IcsScratch {
+    QCryptographicHash sha1{QCryptographicHash::Sha1};
+    QByteArray fields;  // the fields the UID is made from, joined by tabs
+    QByteArray summary; // the content lines before they are folded
+    QByteArray description;
+};
+
+namespace {
+
+// Appends the day's event. `stamp`: the DTSTAMP line, ended.
+void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView stamp,
+                 IcsScratch& scratch) {
+    static constexpr char kHex[] = "0123456789abcdef";
     const dayview::DayCaptions captions = dayview::captionsOf(day);
     // The first ten fields, those of the earlier releases: a day imported from them keeps its UID.
     constexpr qsizetype kFingerprintFields = 10;
     const QStringList fields = dayreport::fieldValues(day, captions);
-    QByteArray joined;
-    joined.reserve(256);
+    QByteArray& joined = scratch.fields;
+    joined.truncate(0); // keeps its room
     for (qsizetype i = 0; i < kFingerprintFields; ++i) {
         if (i > 0)
             joined += '\t';
         appendUtf8(joined, fields.at(i), false);
     }
-    const QByteArray fingerprint =
-        QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex().left(16);
-    const QByteArray date = icsDate(day.fecha);
-    const QString summary = day.numMovil ? captions.movable : captions.line;
+    scratch.sha1.reset();
+    scratch.sha1.addData(joined);
+    const QByteArrayView digest = scratch.sha1.resultView();
+    char fingerprint[16]; // the first eight bytes of the digest in hexadecimal
+    for (int i = 0; i < 8; ++i) {
+        const auto byte = static_cast<unsigned char>(digest[i]);
+        fingerprint[2 * i] = kHex[byte >> 4];
+        fingerprint[2 * i + 1] = kHex[byte & 0xF];
+    }
+
+    QByteArray& summary = scratch.summary;
+    summary.truncate(0); // keeps its room
+    summary += "SUMMARY:";
+    appendIcsText(summary, day.numMovil ? captions.movable : captions.line);
+    QByteArray& description = scratch.description;
+    description.truncate(0);
+    description += "DESCRIPTION:";
+    appendDescription(description, day, captions);
+
+    std::array<char, 16> startRoom;
+    std::array<char, 16> endRoom;
+    const QByteArrayView start = icsDate(day.fecha, startRoom);
+    const QByteArrayView end = icsDate(day.fecha.addDays(1), endRoom);
     // The lines of fixed form are short and ASCII: only the texts may need folding.
-    QByteArray lines;
-    lines.reserve(640);
-    lines += "BEGIN:VEVENT\r\nUID:";
-    lines += date;
-    lines += '-';
-    lines += fingerprint;
-    lines += "@orvantel\r\n";
-    lines += stamp;
-    lines += "DTSTART;VALUE=DATE:";
-    lines += date;
-    lines += "\r\nDTEND;VALUE=DATE:";
-    lines += icsDate(day.fecha.addDays(1));
-    lines += "\r\n";
-    QByteArray line;
-    line.reserve(320);
-    line += "SUMMARY:";
-    appendIcsText(line, summary);
-    appendIcsLine(lines, line);
-    line.truncate(0); // keeps its room
-    line += "DESCRIPTION:";
-    appendDescription(line, day, captions);
-    appendIcsLine(lines, line);
-    lines += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
-    return lines;
+    static constexpr QByteArrayView kFixed[] = {"BEGIN:VEVENT\r\nUID:",
+                                                "-",
+                                                "@orvantel\r\n",
+                                                "DTSTART;VALUE=DATE:",
+                                                "\r\nDTEND;VALUE=DATE:",
+                                                "\r\n",
+                                                "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n"};
+    qsizetype room = stamp.size() + 2 * start.size() + end.size() + std::size(fingerprint) +
+                     Cursor::foldedRoom(summary.size()) + Cursor::foldedRoom(description.size());
+    for (QByteArrayView fixed : kFixed)
+        room += fixed.size();
+    const qsizetype at = out.size();
+    if (out.capacity() - at < room) // grows as append does, by half again at least
+        out.reserve(std::max(at + room, at + at / 2));
+    out.resize(at + room);
+    Cursor cursor(out.data() + at);
+    cursor << kFixed[0] << start << kFixed[1] << QByteArrayView(fingerprint, std::size(fingerprint))
+           << kFixed[2] << stamp << kFixed[3] << start << kFixed[4] << end << kFixed[5];
+    cursor.folded(summary).folded(description) << kFixed[6];
+    out.resize(cursor.at() - out.constData());
 }
 
 // Appends `text` as a JSON string, escaped as QJsonDocument escapes it: quote and backslash,
@@ -293,19 +376,6 @@ const QList<std::pair<QByteArray, int>>& jsonMembers() {
     return members;
 }
 
-// A number in decimal, as QByteArray::number writes it; a colour's 0 .. 255 digit by digit.
-void appendSmallNumber(QByteArray& out, int value) {
-    if (value < 0 || value > 999) {
-        out += QByteArray::number(value);
-        return;
-    }
-    if (value >= 100)
-        out += char('0' + value / 100);
-    if (value >= 10)
-        out += char('0' + value / 10 % 10);
-    out += char('0' + value % 10);
-}
-
 // Appends jsonDay() as compact JSON text, written straight: the text QJsonDocument writes for it.
 void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
     const QStringList values = dayreport::fieldValues(day);
@@ -319,11 +389,11 @@ void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
             appendJsonString(out, colourName(colour));
         else {
             out += '[';
-            appendSmallNumber(out, colour.r);
+            appendNumber(out, colour.r);
             out += ',';
-            appendSmallNumber(out, colour.g);
+            appendNumber(out, colour.g);
             out += ',';
-            appendSmallNumber(out, colour.b);
+            appendNumber(out, colour.b);
             out += ']';
         }
     }
@@ -381,12 +451,17 @@ QByteArray icsLine(const QString& line) {
 }
 
 QByteArray icsEvent(const dayview::DayValue& day, const QDateTime& stamp) {
-    return event(day, icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp)));
+    QByteArray out;
+    IcsScratch scratch;
+    appendEvent(out, day, icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp)), scratch);
+    return out;
 }
 
 DayDocument::DayDocument(Format format, bool table, const QDateTime& stamp)
-    : format_(format), table_(table),
-      stamp_(icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp))) {}
+    : format_(format), table_(table), stamp_(icsLine(QStringLiteral("DTSTAMP:") + icsStamp(stamp))),
+      scratch_(std::make_unique<IcsScratch>()) {}
+
+DayDocument::~DayDocument() = default;
 
 QByteArray DayDocument::begin() const {
     switch (format_) {
@@ -400,23 +475,26 @@ QByteArray DayDocument::begin() const {
     return {};
 }
 
-QByteArray DayDocument::day(const dayview::DayValue& value) {
+void DayDocument::appendDay(QByteArray& out, const dayview::DayValue& value) {
     const bool first = std::exchange(first_, false);
     switch (format_) {
     case Format::Tsv:
-        return table_ ? dayreport::rowBytes(value) + '\n' : dayreport::fieldListing(value).toUtf8();
-    case Format::Json: {
-        QByteArray out;
-        out.reserve(512);
+        if (table_) {
+            dayreport::appendRowBytes(out, value);
+            out += '\n';
+        } else {
+            out += dayreport::fieldListing(value).toUtf8();
+        }
+        return;
+    case Format::Json:
         if (!first)
             out += ",\n";
         appendJsonText(out, value);
-        return out;
-    }
+        return;
     case Format::Ics:
-        return event(value, stamp_);
+        appendEvent(out, value, stamp_, *scratch_);
+        return;
     }
-    return {};
 }
 
 QByteArray DayDocument::end() const {
@@ -436,7 +514,7 @@ QByteArray document(Format format, bool table, const QList<dayview::DayValue>& d
     DayDocument document(format, table, stamp);
     QByteArray bytes = document.begin();
     for (const dayview::DayValue& day : days)
-        bytes += document.day(day);
+        document.appendDay(bytes, day);
     return bytes + document.end();
 }
 

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace dayexport {
@@ -44,6 +45,8 @@ QByteArray icsLine(const QString& line);
 // the same UID and a calendar application updates it on a second import.
 QByteArray icsEvent(const dayview::DayValue& day, const QDateTime& stamp);
 
+struct IcsScratch;
+
 // A document written as the days come: begin(), then day() for each day in order, then end().
 // The pieces put together are the whole document.
 class DayDocument {
@@ -53,8 +56,10 @@ public:
     // the iCalendar DTSTAMP, in UTC.
     DayDocument(Format format, bool table, const QDateTime& stamp);
 
+    ~DayDocument();
     QByteArray begin() const;
-    QByteArray day(const dayview::DayValue& value);
+    // Appends the day to `out`: a range writes its days into one buffer.
+    void appendDay(QByteArray& out, const dayview::DayValue& value);
     QByteArray end() const;
 
 private:
@@ -62,6 +67,7 @@ private:
     bool table_;
     QByteArray stamp_; // the DTSTAMP line of every event
     bool first_ = true;
+    std::unique_ptr<IcsScratch> scratch_; // the room an iCalendar event reuses
 };
 
 // A whole document of the days.

@@ -134,16 +134,13 @@ QString rowLine(const dayview::DayValue& day) {
     return row;
 }
 
-QByteArray rowBytes(const dayview::DayValue& day) {
+void appendRowBytes(QByteArray& out, const dayview::DayValue& day) {
     const QStringList cells = fieldValues(day);
-    QByteArray row;
-    row.reserve(400);
     for (qsizetype i = 0; i < cells.size(); ++i) {
         if (i > 0)
-            row += '\t';
-        appendCellBytes(row, cells.at(i));
+            out += '\t';
+        appendCellBytes(out, cells.at(i));
     }
-    return row;
 }
 
 QString fieldListing(const dayview::DayValue& day) {

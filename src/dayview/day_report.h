@@ -30,8 +30,8 @@ QString colourText(const Rgb& colour);
 // inside a caption becomes a blank, so that every row keeps its twelve columns. No line end.
 QString headerLine();
 QString rowLine(const dayview::DayValue& day);
-// rowLine() in UTF-8, written straight: a range writes one a day.
-QByteArray rowBytes(const dayview::DayValue& day);
+// Appends rowLine() in UTF-8, written straight: a range writes one a day.
+void appendRowBytes(QByteArray& out, const dayview::DayValue& day);
 
 // One line per field: its name, a tab and its value (blanks for control characters, as in a
 // row); each line ended by "\n".
