@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <array>
+
 namespace calendar {
 
 using textfile::fieldView;
@@ -37,11 +39,17 @@ const QStringList& abrMes() {
 }
 
 QString twoDigits(int value) {
-    if (value >= 0 && value < 100) // every day, month and year of a date: made without a format
-    {
-        const QChar digits[] = {QChar(u'0' + value / 10), QChar(u'0' + value % 10)};
-        return QString(digits, 2);
-    }
+    // Every day, month and year of a date, made once: a run writes three a day.
+    static const std::array<QString, 100> table = [] {
+        std::array<QString, 100> texts;
+        for (int i = 0; i < 100; ++i) {
+            const QChar digits[] = {QChar(u'0' + i / 10), QChar(u'0' + i % 10)};
+            texts[i] = QString(digits, 2);
+        }
+        return texts;
+    }();
+    if (value >= 0 && value < 100)
+        return table[value];
     return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
 }
 

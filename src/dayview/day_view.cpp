@@ -20,10 +20,13 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
     using namespace calendar;
     DayView v;
     v.fechaVista = today;
-    const int month = today.month();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    today.getDate(&year, &month, &day); // one decomposition of the date for the run
     v.mes = twoDigits(month);
-    v.dia = twoDigits(today.day());
-    v.anio = twoDigits(today.year() % 100);
+    v.dia = twoDigits(day);
+    v.anio = twoDigits(year % 100);
     v.nAnio = v.anio.toInt();
     v.archMes = data.monthPath(month);
 
@@ -34,7 +37,7 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
             calTable = data.calTable();
         return *calTable;
     };
-    const bool yearNamed = today.year() >= kFirstYear && today.year() <= kLastYear;
+    const bool yearNamed = year >= kFirstYear && year <= kLastYear;
     const QString letraDom = yearNamed ? cal().dominicalDigit(v.anio, v.mes) : QString();
     v.inCalendar = yearNamed && !letraDom.isEmpty();
 
@@ -43,7 +46,7 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
     else
         v.weekday = today.dayOfWeek() % 7;
 
-    v.dayLine = dayLine(data, month, today.day());
+    v.dayLine = dayLine(data, month, day);
 
     if (v.inCalendar) {
         const QString key =
@@ -61,11 +64,11 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
         v.inCalendar = false;
         v.weekday = today.dayOfWeek() % 7;
         v.movable = QStringLiteral("Falta el año %1 en %2")
-                        .arg(today.year())
+                        .arg(year)
                         .arg(QFileInfo(movable.lacking).fileName());
         return v;
     }
-    v.movable = outsideTheCalendar(today.year(), readings.coveredYears(cal()));
+    v.movable = outsideTheCalendar(year, readings.coveredYears(cal()));
     return v;
 }
 

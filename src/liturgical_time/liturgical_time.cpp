@@ -5,12 +5,21 @@
 #include "liturgical_time/season_rows.h"
 #include "platform/text_file.h"
 
+#include <array>
+
 namespace liturgy {
 
 QString cycleCaption(const LiturgicalFields& fields) {
-    if (!fields.cycle)
+    // "Ciclo A" .. "Ciclo C", made once: a run shows one a day.
+    static const QStringList captions = [] {
+        QStringList list;
+        for (const QString& letter : letraCiclo())
+            list.append(QStringLiteral("Ciclo ") + letter);
+        return list;
+    }();
+    if (!fields.cycle || *fields.cycle < 0 || *fields.cycle >= captions.size())
         return {};
-    return QStringLiteral("Ciclo ") + letraCiclo().at(*fields.cycle);
+    return captions.at(*fields.cycle);
 }
 
 QString seasonCaption(Season season) {
@@ -23,9 +32,21 @@ QString weekCaption(const LiturgicalFields& fields) {
     if (!fields.week)
         return {};
     // After Pentecost the number is written with a leading blank.
-    const QString number = fields.season == Season::OrdinaryAfterPentecost
-                               ? textfile::blankNumber(*fields.week)
-                               : QString::number(*fields.week);
+    const bool blank = fields.season == Season::OrdinaryAfterPentecost;
+    // The weeks a season has, made once for both forms: a run shows one a day.
+    constexpr int kMadeWeeks = 40;
+    static const std::array<QStringList, 2> made = [] {
+        std::array<QStringList, 2> forms;
+        for (int week = 0; week < kMadeWeeks; ++week) {
+            forms[0].append(QStringLiteral("Semana ") + QString::number(week));
+            forms[1].append(QStringLiteral("Semana ") + textfile::blankNumber(week));
+        }
+        return forms;
+    }();
+    if (*fields.week >= 0 && *fields.week < kMadeWeeks)
+        return made[blank].at(*fields.week);
+    const QString number =
+        blank ? textfile::blankNumber(*fields.week) : QString::number(*fields.week);
     return QStringLiteral("Semana ") + number;
 }
 
