@@ -20,53 +20,119 @@ namespace {
 
 constexpr qsizetype kIcsLineOctets = 75;
 
-// Appends `text` in UTF-8, written straight into the array's room (a range of days writes a few
-// texts a day), and, with `escape`, as iCalendar text (see icsText).
-void appendUtf8(QByteArray& out, QStringView text, bool escape) {
-    qsizetype at = out.size();
-    // At most three bytes for each UTF-16 unit, an escape or a character of the BMP alike.
-    out.resize(at + 3 * text.size());
-    char* p = out.data() + at;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (escape && (c == u'\\' || c == u';' || c == u',')) {
-            *p++ = '\\';
-            *p++ = char(c);
-        } else if (escape && (c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
-                              c == QChar::ParagraphSeparator)) {
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            *p++ = '\\';
-            *p++ = 'n';
-        } else if (escape && (c < 0x20 || c >= 0x7F) && dayreport::isControl(QChar(c))) {
-            *p++ = ' ';
-        } else if (c < 0x80) {
-            *p++ = char(c);
-        } else if (c < 0x800) {
-            *p++ = char(0xC0 | (c >> 6));
-            *p++ = char(0x80 | (c & 0x3F));
-        } else if (!QChar::isSurrogate(c)) {
-            *p++ = char(0xE0 | (c >> 12));
-            *p++ = char(0x80 | ((c >> 6) & 0x3F));
-            *p++ = char(0x80 | (c & 0x3F));
-        } else {
-            // A surrogate pair, or a lone one, as Qt converts it.
-            const qsizetype length =
-                QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                    ? 2
-                    : 1;
-            const QByteArray bytes = text.sliced(i, length).toUtf8();
-            at = p - out.data();
-            out.resize(at + bytes.size() + 3 * (text.size() - i - length));
-            p = std::copy(bytes.cbegin(), bytes.cend(), out.data() + at);
-            i += length - 1;
-        }
+// Writes through a pointer into room made beforehand: a range of days writes some twenty pieces
+// of text a day, and each append to a QByteArray is a call into the library. The caller makes
+// the room: the most each piece takes is said with it.
+class Cursor {
+public:
+    explicit Cursor(char* at) : p_(at) {}
+    char* at() const { return p_; }
+
+    // Bytes as they are.
+    Cursor& operator<<(QByteArrayView bytes) {
+        p_ = std::copy(bytes.begin(), bytes.end(), p_);
+        return *this;
     }
-    out.resize(p - out.data());
+
+    // `value` in decimal as QByteArray::number writes it: at most 11 bytes.
+    Cursor& number(int value) {
+        if (value < 0 || value > 9999)
+            return *this << QByteArray::number(value);
+        char digits[4];
+        int n = 0;
+        do {
+            digits[n++] = char('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (n > 0)
+            *p_++ = digits[--n];
+        return *this;
+    }
+
+    // `text` in UTF-8, and with `escape` as iCalendar text (see icsText): at most three bytes
+    // for each UTF-16 unit, an escape or a character of the BMP alike.
+    Cursor& utf8(QStringView text, bool escape) {
+        char* p = p_;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u';' && c != u',') {
+                *p++ =
+                    char(c); // most of a text: printable ASCII, to be neither escaped nor encoded
+            } else if (escape && (c == u'\\' || c == u';' || c == u',')) {
+                *p++ = '\\';
+                *p++ = char(c);
+            } else if (escape && (c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
+                                  c == QChar::ParagraphSeparator)) {
+                if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+                *p++ = '\\';
+                *p++ = 'n';
+            } else if (escape && dayreport::isControl(QChar(c))) {
+                *p++ = ' ';
+            } else if (c < 0x80) {
+                *p++ = char(c);
+            } else if (c < 0x800) {
+                *p++ = char(0xC0 | (c >> 6));
+                *p++ = char(0x80 | (c & 0x3F));
+            } else if (!QChar::isSurrogate(c)) {
+                *p++ = char(0xE0 | (c >> 12));
+                *p++ = char(0x80 | ((c >> 6) & 0x3F));
+                *p++ = char(0x80 | (c & 0x3F));
+            } else {
+                // A surrogate pair (four bytes for two units), or a lone one, as Qt converts it.
+                const qsizetype length = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                                                 text.at(i + 1).isLowSurrogate()
+                                             ? 2
+                                             : 1;
+                const QByteArray bytes = text.sliced(i, length).toUtf8();
+                p = std::copy_n(bytes.cbegin(), std::min(bytes.size(), 3 * length), p);
+                i += length - 1;
+            }
+        }
+        p_ = p;
+        return *this;
+    }
+
+    // The content line `bytes`, folded so that no physical line passes 75 octets and no
+    // character is split, each physical line ended by CR LF: at most foldedRoom() bytes.
+    Cursor& folded(QByteArrayView bytes) {
+        qsizetype start = 0;
+        qsizetype room = kIcsLineOctets;
+        while (bytes.size() - start > room) {
+            qsizetype cut = start + room;
+            while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
+                --cut;
+            *this << bytes.sliced(start, cut - start) << "\r\n ";
+            start = cut;
+            room = kIcsLineOctets - 1; // after the blank that marks the continuation
+        }
+        return *this << bytes.sliced(start) << "\r\n";
+    }
+    // A break of three octets at least every 71 octets (74 less a character of four cut short),
+    // and the line end.
+    static qsizetype foldedRoom(qsizetype size) { return size + 3 * (size / 70 + 1) + 2; }
+
+private:
+    char* p_;
+};
+
+// Writes into `out` what `write` writes through a cursor, given at most `room` bytes.
+template <typename Write> void appendThrough(QByteArray& out, qsizetype room, Write write) {
+    const qsizetype at = out.size();
+    if (out.capacity() - at < room) // grows as append does, by half again at least
+        out.reserve(std::max(at + room, at + at / 2));
+    out.resize(at + room);
+    Cursor cursor(out.data() + at);
+    write(cursor);
+    out.resize(cursor.at() - out.constData());
 }
 
 void appendIcsText(QByteArray& out, QStringView text) {
-    appendUtf8(out, text, true);
+    appendThrough(out, 3 * text.size(), [&](Cursor& c) { c.utf8(text, true); });
+}
+
+void appendIcsLine(QByteArray& out, QByteArrayView bytes) {
+    appendThrough(out, Cursor::foldedRoom(bytes.size()), [&](Cursor& c) { c.folded(bytes); });
 }
 
 QString seasonInWords(liturgy::Season season) {
@@ -92,54 +158,49 @@ QString seasonInWords(liturgy::Season season) {
     return {};
 }
 
-// Appends `value` in decimal as QByteArray::number writes it, digit by digit (a range writes a
-// few numbers a day).
-void appendNumber(QByteArray& out, int value) {
-    if (value < 0 || value > 9999) {
-        out += QByteArray::number(value);
-        return;
-    }
-    char digits[4];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (n > 0)
-        out += digits[--n];
-}
-
 // The weekday, cycle, season, week, psalter week, weekday year and colour of the day in words,
 // one per line, appended as iCalendar text in UTF-8: each line escaped, the line ends written
 // "\n".
 void appendDescription(QByteArray& out, const dayview::DayValue& day,
                        const dayview::DayCaptions& captions) {
-    bool first = true;
-    const auto lead = [&out, &first](QByteArrayView fixed) {
-        if (!std::exchange(first, false))
-            out += "\\n";
-        out += fixed;
-    };
-    // A line of `text` after its fixed `words` (UTF-8 with nothing to escape); none for no text.
-    const auto add = [&](QByteArrayView words, QStringView text) {
-        if (text.isEmpty())
-            return;
-        lead(words);
-        appendIcsText(out, text);
-    };
     QStringView weekday = captions.weekday;
     if (weekday.startsWith(QLatin1String("+ "))) // the window marks Sunday with a cross
         weekday = weekday.sliced(2);
-    add({}, weekday);
-    add({}, captions.cycle);
-    add({}, seasonInWords(day.liturgical.season));
-    if (day.liturgical.week) {
-        lead("Semana ");
-        appendNumber(out, *day.liturgical.week);
-    }
-    add("Salterio: semana ", captions.psalter);
-    add("Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear);
-    add("Color: ", colourName(day.liturgical.colour));
+    const QString season = seasonInWords(day.liturgical.season);
+    const QString colour = colourName(day.liturgical.colour);
+    // Each line: its fixed words (UTF-8 with nothing to escape), then its text or its number;
+    // none without either.
+    struct Line {
+        QByteArrayView words;
+        QStringView text;
+        std::optional<int> number = {};
+    };
+    const Line lines[] = {{{}, weekday},
+                          {{}, captions.cycle},
+                          {{}, season},
+                          {"Semana ", {}, day.liturgical.week},
+                          {"Salterio: semana ", captions.psalter},
+                          {"Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear},
+                          {"Color: ", colour}};
+    constexpr QByteArrayView kNewLine = "\\n";
+    constexpr qsizetype kNumberRoom = 11;
+    qsizetype room = 0;
+    for (const Line& line : lines)
+        room += kNewLine.size() + line.words.size() + 3 * line.text.size() + kNumberRoom;
+    appendThrough(out, room, [&](Cursor& c) {
+        bool first = true;
+        for (const Line& line : lines) {
+            if (line.text.isEmpty() && !line.number)
+                continue;
+            if (!std::exchange(first, false))
+                c << kNewLine;
+            c << line.words;
+            if (line.number)
+                c.number(*line.number);
+            else
+                c.utf8(line.text, true);
+        }
+    });
 }
 
 // AAAAMMDD written into `room`, digit by digit for the years of four digits (a range of days
@@ -159,48 +220,6 @@ QByteArrayView icsDate(const QDate& date, std::array<char, 16>& room) {
     room = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year),
             digit(month / 10),  digit(month),      digit(day / 10),  digit(day)};
     return {room.data(), 8};
-}
-
-// Writes through a pointer into room made beforehand: an event is some twenty pieces, and each
-// append to a QByteArray is a call into the library.
-class Cursor {
-public:
-    explicit Cursor(char* at) : p_(at) {}
-    Cursor& operator<<(QByteArrayView bytes) {
-        p_ = std::copy(bytes.begin(), bytes.end(), p_);
-        return *this;
-    }
-    // The content line `bytes`, folded as appendIcsLine() folds it.
-    Cursor& folded(QByteArrayView bytes) {
-        qsizetype start = 0;
-        qsizetype room = kIcsLineOctets;
-        while (bytes.size() - start > room) {
-            qsizetype cut = start + room;
-            while ((static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80) // inside a character
-                --cut;
-            *this << bytes.sliced(start, cut - start) << "\r\n ";
-            start = cut;
-            room = kIcsLineOctets - 1; // after the blank that marks the continuation
-        }
-        return *this << bytes.sliced(start) << "\r\n";
-    }
-    // The most a content line of `size` octets takes folded: a break of three octets at least
-    // every 74 octets of it, and the line end.
-    static qsizetype foldedRoom(qsizetype size) { return size + 3 * (size / 70 + 1) + 2; }
-    char* at() const { return p_; }
-
-private:
-    char* p_;
-};
-
-// Appends one content line, folded so that no physical line passes 75 octets and no character
-// is split, each physical line ended by CR LF.
-void appendIcsLine(QByteArray& out, QByteArrayView bytes) {
-    const qsizetype at = out.size();
-    out.resize(at + Cursor::foldedRoom(bytes.size()));
-    Cursor cursor(out.data() + at);
-    cursor.folded(bytes);
-    out.resize(cursor.at() - out.constData());
 }
 
 QString icsStamp(const QDateTime& stamp) {
@@ -230,11 +249,16 @@ void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView s
     const QStringList fields = dayreport::fieldValues(day, captions);
     QByteArray& joined = scratch.fields;
     joined.truncate(0); // keeps its room
-    for (qsizetype i = 0; i < kFingerprintFields; ++i) {
-        if (i > 0)
-            joined += '\t';
-        appendUtf8(joined, fields.at(i), false);
-    }
+    qsizetype fieldsRoom = kFingerprintFields;
+    for (qsizetype i = 0; i < kFingerprintFields; ++i)
+        fieldsRoom += 3 * fields.at(i).size();
+    appendThrough(joined, fieldsRoom, [&](Cursor& c) {
+        for (qsizetype i = 0; i < kFingerprintFields; ++i) {
+            if (i > 0)
+                c << "\t";
+            c.utf8(fields.at(i), false);
+        }
+    });
     scratch.sha1.reset();
     scratch.sha1.addData(joined);
     const QByteArrayView digest = scratch.sha1.resultView();
@@ -270,15 +294,11 @@ void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView s
                      Cursor::foldedRoom(summary.size()) + Cursor::foldedRoom(description.size());
     for (QByteArrayView fixed : kFixed)
         room += fixed.size();
-    const qsizetype at = out.size();
-    if (out.capacity() - at < room) // grows as append does, by half again at least
-        out.reserve(std::max(at + room, at + at / 2));
-    out.resize(at + room);
-    Cursor cursor(out.data() + at);
-    cursor << kFixed[0] << start << kFixed[1] << QByteArrayView(fingerprint, std::size(fingerprint))
-           << kFixed[2] << stamp << kFixed[3] << start << kFixed[4] << end << kFixed[5];
-    cursor.folded(summary).folded(description) << kFixed[6];
-    out.resize(cursor.at() - out.constData());
+    appendThrough(out, room, [&](Cursor& c) {
+        c << kFixed[0] << start << kFixed[1] << QByteArrayView(fingerprint, std::size(fingerprint))
+          << kFixed[2] << stamp << kFixed[3] << start << kFixed[4] << end << kFixed[5];
+        c.folded(summary).folded(description) << kFixed[6];
+    });
 }
 
 // Appends `text` as a JSON string, escaped as QJsonDocument escapes it: quote and backslash,
@@ -388,13 +408,12 @@ void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
         else if (index == kColourName)
             appendJsonString(out, colourName(colour));
         else {
-            out += '[';
-            appendNumber(out, colour.r);
-            out += ',';
-            appendNumber(out, colour.g);
-            out += ',';
-            appendNumber(out, colour.b);
-            out += ']';
+            appendThrough(out, 3 * 11 + 4, [&colour](Cursor& c) {
+                c << "[";
+                c.number(colour.r) << ",";
+                c.number(colour.g) << ",";
+                c.number(colour.b) << "]";
+            });
         }
     }
     out += '}';

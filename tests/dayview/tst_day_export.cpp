@@ -134,6 +134,9 @@ void TstDayExport::icsText_data() {
                                             << "Año: Pentecostés";
     QTest::newRow("three and four octets, a Unicode line separator")
         << QStringLiteral("5 €\u2028\U0001F54A") << QStringLiteral("5 €\\n\U0001F54A");
+    QTest::newRow("lone surrogate, as the library converts it")
+        << QString(QChar(0xD800)) + QStringLiteral("x")
+        << QString::fromUtf8(QString(QChar(0xD800)).toUtf8() + "x");
 }
 
 void TstDayExport::icsText() {
