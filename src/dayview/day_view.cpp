@@ -4,6 +4,7 @@
 #include "calendar_data/calendar_files.h"
 
 #include <QFileInfo>
+#include <QStringBuilder>
 
 namespace dayview {
 
@@ -49,8 +50,9 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
     v.dayLine = dayLine(data, month, day);
 
     if (v.inCalendar) {
+        // Made in one piece: a range of days makes one a day.
         const QString key =
-            v.anio + QLatin1Char('-') + v.dia + QLatin1Char('-') + abrMes().at(month - 1);
+            v.anio % QLatin1Char('-') % v.dia % QLatin1Char('-') % abrMes().at(month - 1);
         const MovableOfDay movable = readings.movableOfDay(key, v.nAnio);
         if (movable.lacking.isEmpty()) {
             v.movable = QStringLiteral("No hay");
