@@ -246,17 +246,18 @@ void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView s
     const dayview::DayCaptions captions = dayview::captionsOf(day);
     // The first ten fields, those of the earlier releases: a day imported from them keeps its UID.
     constexpr qsizetype kFingerprintFields = 10;
-    const QStringList fields = dayreport::fieldValues(day, captions);
+    dayreport::FieldRoom fieldRoom;
+    const auto fields = dayreport::fieldViews(day, captions, fieldRoom);
     QByteArray& joined = scratch.fields;
     joined.truncate(0); // keeps its room
     qsizetype fieldsRoom = kFingerprintFields;
     for (qsizetype i = 0; i < kFingerprintFields; ++i)
-        fieldsRoom += 3 * fields.at(i).size();
+        fieldsRoom += 3 * fields[i].size();
     appendThrough(joined, fieldsRoom, [&](Cursor& c) {
         for (qsizetype i = 0; i < kFingerprintFields; ++i) {
             if (i > 0)
                 c << "\t";
-            c.utf8(fields.at(i), false);
+            c.utf8(fields[i], false);
         }
     });
     scratch.sha1.reset();
@@ -398,13 +399,15 @@ const QList<std::pair<QByteArray, int>>& jsonMembers() {
 
 // Appends jsonDay() as compact JSON text, written straight: the text QJsonDocument writes for it.
 void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
-    const QStringList values = dayreport::fieldValues(day);
+    const dayview::DayCaptions captions = dayview::captionsOf(day); // what the views show
+    dayreport::FieldRoom room;
+    const auto values = dayreport::fieldViews(day, captions, room);
     const Rgb& colour = day.liturgical.colour;
     out += '{';
     for (const auto& [name, index] : jsonMembers()) {
         out += name; // the escaped name and its colon, the comma before all but the first
         if (index >= 0)
-            appendJsonString(out, values.at(index));
+            appendJsonString(out, values[index]);
         else if (index == kColourName)
             appendJsonString(out, colourName(colour));
         else {

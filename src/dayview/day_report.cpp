@@ -63,18 +63,6 @@ void appendCellBytes(QByteArray& out, QStringView text) {
     out.resize(p - out.constData());
 }
 
-// AAAA-MM-DD, written digit by digit: a range of years formats one date a day.
-QString isoDate(const QDate& date) {
-    const int year = date.year();
-    if (year < 1000 || year > 9999)
-        return date.toString(Qt::ISODate);
-    const auto digit = [](int value) { return QChar(u'0' + value % 10); };
-    const QChar text[] = {digit(year / 1000),  digit(year / 100), digit(year / 10),
-                          digit(year),         QLatin1Char('-'),  digit(date.month() / 10),
-                          digit(date.month()), QLatin1Char('-'),  digit(date.day() / 10),
-                          digit(date.day())};
-    return QString(text, std::size(text));
-}
 } // namespace
 
 bool isControl(QChar c) {
@@ -108,14 +96,37 @@ QString colourText(const Rgb& colour) {
     return QString::fromLatin1(text, size);
 }
 
-QStringList fieldValues(const dayview::DayValue& day) {
-    return fieldValues(day, dayview::captionsOf(day));
+std::array<QStringView, kFieldCount> fieldViews(const dayview::DayValue& day,
+                                                const dayview::DayCaptions& c, FieldRoom& room) {
+    // The date written digit by digit: a range of years writes one a day.
+    QStringView date;
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+    day.fecha.getDate(&year, &month, &dayOfMonth);
+    if (year >= 1000 && year <= 9999) {
+        const auto digit = [](int value) { return QChar(u'0' + value % 10); };
+        room.digits = {digit(year / 1000), digit(year / 100), digit(year / 10),
+                       digit(year),        QLatin1Char('-'),  digit(month / 10),
+                       digit(month),       QLatin1Char('-'),  digit(dayOfMonth / 10),
+                       digit(dayOfMonth)};
+        date = QStringView(room.digits.data(), room.digits.size());
+    } else {
+        room.date = day.fecha.toString(Qt::ISODate);
+        date = room.date;
+    }
+    room.colour = colourText(day.liturgical.colour);
+    return {date,    c.weekday, c.month, c.year,      c.line,    c.movable,
+            c.cycle, c.season,  c.week,  room.colour, c.psalter, c.weekdayYear};
 }
 
-QStringList fieldValues(const dayview::DayValue& day, const dayview::DayCaptions& c) {
-    return {isoDate(day.fecha), c.weekday,    c.month,  c.year, c.line,
-            c.movable,          c.cycle,      c.season, c.week, colourText(day.liturgical.colour),
-            c.psalter,          c.weekdayYear};
+QStringList fieldValues(const dayview::DayValue& day) {
+    const dayview::DayCaptions captions = dayview::captionsOf(day); // what the views show
+    FieldRoom room;
+    QStringList values;
+    for (QStringView field : fieldViews(day, captions, room))
+        values.append(field.toString());
+    return values;
 }
 
 QString headerLine() {
@@ -135,11 +146,13 @@ QString rowLine(const dayview::DayValue& day) {
 }
 
 void appendRowBytes(QByteArray& out, const dayview::DayValue& day) {
-    const QStringList cells = fieldValues(day);
-    for (qsizetype i = 0; i < cells.size(); ++i) {
+    const dayview::DayCaptions captions = dayview::captionsOf(day); // what the views show
+    FieldRoom room;
+    const auto cells = fieldViews(day, captions, room);
+    for (qsizetype i = 0; i < kFieldCount; ++i) {
         if (i > 0)
             out += '\t';
-        appendCellBytes(out, cells.at(i));
+        appendCellBytes(out, cells[i]);
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace dayreport {
 
 // "fecha", "dia", "mes", "anio", "linea", "movil", "ciclo", "tiempo", "semana", "color",
@@ -21,8 +23,21 @@ bool isControl(QChar c);
 // The fields in the order of fieldNames(): the date as AAAA-MM-DD, the colour as "R,G,B",
 // every caption unchanged (blanks kept), the psalter week and the weekday year as "I" .. "IV".
 QStringList fieldValues(const dayview::DayValue& day);
-// The same from the day's captions, already made.
-QStringList fieldValues(const dayview::DayValue& day, const dayview::DayCaptions& captions);
+
+constexpr qsizetype kFieldCount = 12;
+// What the fields hold that is not a caption already: the date's and the colour's texts.
+struct FieldRoom {
+    std::array<QChar, 10> digits; // AAAA-MM-DD
+    QString date;                 // a date outside the years 1000 .. 9999, as QDate writes it
+    QString colour;
+};
+// fieldValues() as views into the day's captions and `room`, without making a list: a range
+// writes every field of every day.
+std::array<QStringView, kFieldCount>
+fieldViews(const dayview::DayValue& day, const dayview::DayCaptions& captions, FieldRoom& room);
+// Views into captions about to go would dangle: the captions must be held by the caller.
+std::array<QStringView, kFieldCount> fieldViews(const dayview::DayValue&, dayview::DayCaptions&&,
+                                                FieldRoom&) = delete;
 
 QString colourText(const Rgb& colour);
 
