@@ -24,6 +24,14 @@ constexpr qsizetype kIcsLineOctets = 75;
 // of text a day, and each append to a QByteArray is a call into the library. The caller makes
 // the room: the most each piece takes is said with it.
 class Cursor {
+    // The printable ASCII characters that iCalendar text keeps as they are.
+    static constexpr std::array<bool, 0x80> kPlain = [] {
+        std::array<bool, 0x80> plain{};
+        for (char16_t c = 0x20; c < 0x7F; ++c)
+            plain[c] = c != u'\\' && c != u';' && c != u',';
+        return plain;
+    }();
+
 public:
     explicit Cursor(char* at) : p_(at) {}
     char* at() const { return p_; }
@@ -55,7 +63,7 @@ public:
         char* p = p_;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = text.at(i).unicode();
-            if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u';' && c != u',') {
+            if (c < 0x80 && kPlain[c]) {
                 *p++ =
                     char(c); // most of a text: printable ASCII, to be neither escaped nor encoded
             } else if (escape && (c == u'\\' || c == u';' || c == u',')) {
