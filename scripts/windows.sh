@@ -211,7 +211,9 @@ mkdir -p "$shots"
 
 # The installed programs run with no other folder on the search path: what they load is what
 # the installer put in place.
-installed() { WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' wine "$@"; }
+# Started with `&`, "${in_prefix[@]}" wine ... has the Windows program's own process id in $!.
+in_prefix=(env WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=')
+installed() { "${in_prefix[@]}" wine "$@"; }
 
 # Windows on the private display, under a window manager. Names are matched as regular
 # expressions; ".+" stands for a letter outside ASCII.
@@ -231,7 +233,7 @@ window_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state:
 active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# //p'; }
 
 note "the installer's first page in Spanish"
-installed "$(winpath "$installer")" &
+"${in_prefix[@]}" wine "$(winpath "$installer")" &
 setup=$!
 wait_window '^Instalaci.+n de Orvantel$' ||
   { echo "the installer did not open a window titled \"Instalación de Orvantel\"" >&2; exit 1; }
@@ -296,7 +298,7 @@ done
 # The installed window at scale 1, started in the background; its process id in $first.
 visible() { find_window '^Orvantel$'; }
 start_window() {
-  WINEQT_SCALE_FACTOR=1 installed "C:\\Program Files\\Orvantel\\orvantel.exe" &
+  "${in_prefix[@]}" WINEQT_SCALE_FACTOR=1 wine "C:\\Program Files\\Orvantel\\orvantel.exe" &
   first=$!
   wait_visible || { echo "the installed window did not open" >&2; exit 1; }
   sleep 3
@@ -336,8 +338,7 @@ second_start_restores() {
   done
   [ "$(window_state "$w")" = Iconic ] ||
     { echo "the window was not minimised ($how): $(window_state "$w")" >&2; return 1; }
-  timeout 60 env WINEQT_SCALE_FACTOR=1 WINEPREFIX="$prefix" WINEDEBUG=-all \
-    wine "C:\\Program Files\\Orvantel\\orvantel.exe" ||
+  timeout 60 "${in_prefix[@]}" WINEQT_SCALE_FACTOR=1 wine "C:\\Program Files\\Orvantel\\orvantel.exe" ||
     { echo "the second start did not end by itself" >&2; return 1; }
   kill -0 "$first" 2>/dev/null || { echo "the second start ended the first window" >&2; return 1; }
   for _ in $(seq 15); do

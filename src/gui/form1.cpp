@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -40,9 +41,11 @@ QFont windowFont(const QString& family, bool bold = false) {
     font.setPixelSize(11);
     font.setBold(bold);
 #ifdef Q_OS_WIN
-    // Windows' default full hinting draws some glyphs of a substitute font empty at this size
-    // (wine's Liberation Sans: the capital I at 11 pixels); vertical hinting draws them all.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
+    // Windows' own rasterizer, which the windows platform draws with, at its default full
+    // hinting draws some glyphs of a substitute font empty at this size (wine's Liberation Sans:
+    // the capital I at 11 pixels); vertical hinting draws them all.
+    if (QGuiApplication::platformName() == QLatin1String("windows"))
+        font.setHintingPreference(QFont::PreferVerticalHinting);
 #endif
     return font;
 }
