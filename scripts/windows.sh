@@ -254,18 +254,18 @@ note "the uninstaller's first page in Spanish, then cancelled"
 # The uninstaller runs a copy of itself from the temporary folder and ends; the copy's window is
 # cancelled with Escape.
 installed "C:\\Program Files\\Orvantel\\Uninstall.exe"
-wait_window '^Desinstalaci.+n de Orvantel$' ||
+wait_window '^Desinstalaci.+n de Orvantel' ||
   { echo "the uninstaller did not open a window titled \"Desinstalación de Orvantel\"" >&2; exit 1; }
 sleep 2
-uninstall_window=$(find_window '^Desinstalaci.+n de Orvantel$')
+uninstall_window=$(find_window '^Desinstalaci.+n de Orvantel')
 import -window "$uninstall_window" "$shots/uninstaller.png"
 xdotool windowactivate --sync "$uninstall_window" >/dev/null 2>&1 || true
 xdotool key --window "$uninstall_window" Escape
 for _ in $(seq 20); do
-  [ -z "$(find_window '^Desinstalaci.+n de Orvantel$')" ] && break
+  [ -z "$(find_window '^Desinstalaci.+n de Orvantel')" ] && break
   sleep 1
 done
-[ -z "$(find_window '^Desinstalaci.+n de Orvantel$')" ] && [ -f "$program_files/orvantel.exe" ] ||
+[ -z "$(find_window '^Desinstalaci.+n de Orvantel')" ] && [ -f "$program_files/orvantel.exe" ] ||
   { echo "the uninstaller, cancelled, did not end or removed the program" >&2; exit 1; }
 
 note "building orvantel-dia for Linux to compare with"
