@@ -257,12 +257,14 @@ installed "C:\\Program Files\\Orvantel\\Uninstall.exe"
 wait_window '^Desinstalaci.+n de Orvantel' ||
   { echo "the uninstaller did not open a window titled \"Desinstalación de Orvantel\"" >&2; exit 1; }
 sleep 2
-uninstall_window=$(find_window '^Desinstalaci.+n de Orvantel')
-import -window "$uninstall_window" "$shots/uninstaller.png"
-xdotool windowactivate --sync "$uninstall_window" >/dev/null 2>&1 || true
-xdotool key --window "$uninstall_window" Escape
+import -window "$(find_window '^Desinstalaci.+n de Orvantel')" "$shots/uninstaller.png" ||
+  echo "no picture of the uninstaller's page" >&2
+# The window may be replaced while it opens: whichever bears the title is cancelled.
 for _ in $(seq 20); do
-  [ -z "$(find_window '^Desinstalaci.+n de Orvantel')" ] && break
+  uninstall_window=$(find_window '^Desinstalaci.+n de Orvantel')
+  [ -z "$uninstall_window" ] && break
+  xdotool windowactivate --sync "$uninstall_window" >/dev/null 2>&1 || true
+  xdotool key Escape 2>/dev/null || true
   sleep 1
 done
 [ -z "$(find_window '^Desinstalaci.+n de Orvantel')" ] && [ -f "$program_files/orvantel.exe" ] ||
