@@ -221,7 +221,7 @@ openbox >/dev/null 2>&1 &
 wm_pid=$!
 stop_wm() { kill "$wm_pid" 2>/dev/null || true; }
 trap 'stop_wm; stop_xvfb' EXIT
-find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 wait_window() {
   for _ in $(seq 60); do
     [ -n "$(find_window "$1")" ] && return 0
