@@ -192,19 +192,55 @@ rm -rf "$build/package/_CPack_Packages"
 ls -l "$build"/package/orvantel-*-win64.*
 
 # ---- 6. The installer under wine ---------------------------------------------------------------------
-# A silent install puts the listed files in place; the installed orvantel-dia prints, for every
-# day the calendar covers, what the Linux build prints (apart from the line ends), from the data
-# it installs into the Windows user's Documents; a silent uninstall removes the program and
-# leaves that data folder.
+# The installer and the uninstaller show their pages in Spanish. A silent install puts the listed
+# files in place; the installed orvantel-dia prints, for every day the calendar covers, what the
+# Linux build prints (apart from the line ends), from the data it installs into the Windows
+# user's Documents; the installed window opens, and a second start brings it back from minimised
+# and ends; with a folder "c:\mis documentos" the data goes there; a silent uninstall removes the
+# program and leaves both data folders.
 version=$(sed -nE 's/^project\(Orvantel VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 installer=$build/package/orvantel-$version-win64.exe
 program_files=$prefix/drive_c/Program\ Files/Orvantel
 documents=$prefix/drive_c/users/$(id -un)/Documents
 data_folder="$documents/virovedude 2000-2016/archivos auxiliares/virovedude"
+mis_documentos=$prefix/drive_c/mis\ documentos
+mis_data_folder="$mis_documentos/virovedude 2000-2016/archivos auxiliares/virovedude"
+shots=$build/screenshots
+rm -rf "$shots"
+mkdir -p "$shots"
 
 # The installed programs run with no other folder on the search path: what they load is what
 # the installer put in place.
-installed() { WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' wine "$@"; }
+# Started with `&`, "${in_prefix[@]}" wine ... has the Windows program's own process id in $!.
+in_prefix=(env WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=')
+installed() { "${in_prefix[@]}" wine "$@"; }
+
+# Windows on the private display, under a window manager. Names are matched as regular
+# expressions; ".+" stands for a letter outside ASCII.
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+stop_wm() { kill "$wm_pid" 2>/dev/null || true; }
+trap 'stop_wm; stop_xvfb' EXIT
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+wait_window() {
+  for _ in $(seq 60); do
+    [ -n "$(find_window "$1")" ] && return 0
+    sleep 1
+  done
+  return 1
+}
+window_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
+active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# //p'; }
+
+note "the installer's first page in Spanish"
+"${in_prefix[@]}" wine "$(winpath "$installer")" &
+setup=$!
+wait_window '^Instalaci.+n de Orvantel$' ||
+  { echo "the installer did not open a window titled \"Instalación de Orvantel\"" >&2; exit 1; }
+sleep 2
+import -window "$(find_window '^Instalaci.+n de Orvantel$')" "$shots/installer.png"
+kill "$setup"
+wait "$setup" || true
 
 note "silent install under wine"
 installed "$(winpath "$installer")" /S
@@ -213,6 +249,26 @@ grep -v '^#' packaging/windows/installed-files.txt | while read -r file; do
   [ -f "$program_files/$file" ] || { echo "the installer did not put $file in place" >&2; exit 1; }
 done
 [ -f "$program_files/Uninstall.exe" ]
+
+note "the uninstaller's first page in Spanish, then cancelled"
+# The uninstaller runs a copy of itself from the temporary folder and ends; the copy's window is
+# cancelled with Escape.
+installed "C:\\Program Files\\Orvantel\\Uninstall.exe"
+wait_window '^Desinstalaci.+n de Orvantel' ||
+  { echo "the uninstaller did not open a window titled \"Desinstalación de Orvantel\"" >&2; exit 1; }
+sleep 2
+import -window "$(find_window '^Desinstalaci.+n de Orvantel')" "$shots/uninstaller.png" ||
+  echo "no picture of the uninstaller's page" >&2
+# The window may be replaced while it opens: whichever bears the title is cancelled.
+for _ in $(seq 20); do
+  uninstall_window=$(find_window '^Desinstalaci.+n de Orvantel')
+  [ -z "$uninstall_window" ] && break
+  xdotool windowactivate --sync "$uninstall_window" >/dev/null 2>&1 || true
+  xdotool key Escape 2>/dev/null || true
+  sleep 1
+done
+[ -z "$(find_window '^Desinstalaci.+n de Orvantel')" ] && [ -f "$program_files/orvantel.exe" ] ||
+  { echo "the uninstaller, cancelled, did not end or removed the program" >&2; exit 1; }
 
 note "building orvantel-dia for Linux to compare with"
 cmake -S . -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -241,57 +297,83 @@ for format in tsv json ics; do
 done
 [ -e "$data_folder/cal.txt" ]
 
-# The installed window on the private display, at scale 1, under a window manager: it opens,
-# its picture is taken, and a second start, while the first is minimized, brings the first back
-# and ends.
-note "the installed window under wine (screenshots in $build/screenshots)"
-shots=$build/screenshots
-mkdir -p "$shots"
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-visible() { xdotool search --onlyvisible --name '^Orvantel$' 2>/dev/null | head -n 1; }
-wait_visible() {
-  for _ in $(seq 60); do
-    [ -n "$(visible)" ] && return 0
+# The installed window at scale 1, started in the background; its process id in $first.
+visible() { find_window '^Orvantel$'; }
+start_window() {
+  "${in_prefix[@]}" WINEQT_SCALE_FACTOR=1 wine "C:\\Program Files\\Orvantel\\orvantel.exe" &
+  first=$!
+  wait_visible || { echo "the installed window did not open" >&2; exit 1; }
+  sleep 3
+}
+wait_visible() { wait_window '^Orvantel$'; }
+# Asks the window to close, as Windows does at the end of a session, and ends it by force when
+# it stays.
+end_window() {
+  installed taskkill /im orvantel.exe >/dev/null 2>&1 || true
+  for _ in $(seq 10); do
+    kill -0 "$first" 2>/dev/null || break
     sleep 1
   done
+  if kill -0 "$first" 2>/dev/null; then
+    echo "the window stayed after the request to close: ended by force" >&2
+    kill "$first" 2>/dev/null || true
+  fi
+  wait "$first" || true
+}
+# The window, minimised in the way $1 names, comes back to the front when the program is started
+# a second time, and that second start ends; otherwise the reason, and a failure.
+second_start_restores() {
+  local how=$1 w
+  w=$(visible)
+  case $how in
+  window-manager) xdotool windowminimize "$w" ;;
+  button)
+    # The window's own minimise button "–": 7440 to 7695 twips from the left, 0 to 255 from the
+    # top, 15 twips a pixel at scale 1.
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    xdotool mousemove $((X + 505)) $((Y + 8)) click 1
+    ;;
+  esac
+  for _ in $(seq 10); do
+    [ "$(window_state "$w")" = Iconic ] && break
+    sleep 1
+  done
+  [ "$(window_state "$w")" = Iconic ] ||
+    { echo "the window was not minimised ($how): $(window_state "$w")" >&2; return 1; }
+  timeout 60 "${in_prefix[@]}" WINEQT_SCALE_FACTOR=1 wine "C:\\Program Files\\Orvantel\\orvantel.exe" ||
+    { echo "the second start did not end by itself" >&2; return 1; }
+  kill -0 "$first" 2>/dev/null || { echo "the second start ended the first window" >&2; return 1; }
+  for _ in $(seq 15); do
+    if [ "$(window_state "$w")" = Normal ] && [ "$(active_window)" = "$(printf '0x%x' "$w")" ]; then
+      return 0
+    fi
+    sleep 1
+  done
+  echo "after a second start the window minimised ($how) is $(window_state "$w"), and the active" \
+    "window is $(active_window), not $(printf '0x%x' "$w")" >&2
   return 1
 }
-WINEQT_SCALE_FACTOR=1 installed "C:\\Program Files\\Orvantel\\orvantel.exe" &
-first=$!
-wait_visible || { echo "the installed window did not open" >&2; exit 1; }
-sleep 3
+
+note "the installed window under wine (screenshots in $shots)"
+start_window
 import -window root "$shots/installed-window.png"
-xdotool windowminimize "$(visible)"
-sleep 2
-[ -z "$(visible)" ] || { echo "the window could not be minimized" >&2; exit 1; }
-timeout 60 env WINEQT_SCALE_FACTOR=1 WINEPREFIX="$prefix" WINEDEBUG=-all \
-  wine "C:\\Program Files\\Orvantel\\orvantel.exe"
-kill -0 "$first"
-# The second start ended and left the first running. Whether the first came back is said, not
-# required: under wine it has not been seen to (see the README), and the checks after this one
-# still run.
-if wait_visible; then
-  second_start="brought the first window back"
-else
-  second_start="ended, but the first window was not seen to come back (wine)"
-fi
+import -window "$(visible)" "$shots/window.png"
+for how in window-manager button; do
+  second_start_restores "$how" || { end_window; exit 1; }
+  note "minimised by the $how, the window came back to the front at a second start, which ended"
+done
 sleep 1
 import -window root "$shots/after-second-start.png"
-installed taskkill /im orvantel.exe >/dev/null 2>&1 || true
-# Under wine a minimized window has been seen to stay after the request to close: it is then
-# ended by force.
-for _ in $(seq 10); do
-  kill -0 "$first" 2>/dev/null || break
-  sleep 1
-done
-if kill -0 "$first" 2>/dev/null; then
-  installed taskkill /f /im orvantel.exe >/dev/null 2>&1 || true
-  pkill -f 'Orvantel.orvantel\.exe' || true
-fi
-wait "$first" || true
-kill "$wm_pid" 2>/dev/null || true
-note "the window opened; a second start $second_start"
+end_window
+
+note "with a folder c:\\mis documentos, the data goes there"
+mkdir -p "$mis_documentos"
+start_window
+# The running program holds the lock of its data folder: the one it chose.
+[ -e "$mis_data_folder/cal.txt" ] && [ -e "$mis_data_folder/.orvantel.lock" ] ||
+  { end_window; echo "the data did not go to \"c:\\mis documentos\"" >&2; exit 1; }
+end_window
+stop_wm
 
 note "silent uninstall under wine"
 printf 'nota de prueba: a\xf1o\r\n' >"$data_folder/notas.txt"
@@ -299,7 +381,8 @@ installed "C:\\Program Files\\Orvantel\\Uninstall.exe" /S
 WINEPREFIX=$prefix wineserver -w
 [ ! -e "$program_files/orvantel.exe" ]
 [ -e "$data_folder/cal.txt" ] && [ "$(cat "$data_folder/notas.txt")" = $'nota de prueba: a\xf1o\r' ]
-note "the uninstall left the data folder and the notes"
+[ -e "$mis_data_folder/cal.txt" ]
+note "the uninstall left both data folders and the notes"
 
 wineserver_stop
 note "done in $((SECONDS - started)) s; the test suite under wine $suite"

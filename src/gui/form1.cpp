@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -39,6 +40,13 @@ QFont windowFont(const QString& family, bool bold = false) {
     QFont font(family);
     font.setPixelSize(11);
     font.setBold(bold);
+#ifdef Q_OS_WIN
+    // Windows' own rasterizer, which the windows platform draws with, at its default full
+    // hinting draws some glyphs of a substitute font empty at this size (wine's Liberation Sans:
+    // the capital I at 11 pixels); vertical hinting draws them all.
+    if (QGuiApplication::platformName() == QLatin1String("windows"))
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
     return font;
 }
 
@@ -65,11 +73,13 @@ QString bannerText(const calendar::CalendarSource& data) {
     return text;
 }
 
-// A window without a title bar. On macOS such a window can be minimised only when it says it
-// has the button, which it does not draw.
+// A window without a title bar. On macOS and Windows such a window can be minimised by the
+// system only when it says it has the button, which it does not draw. On Windows a window
+// without it is not minimised from the taskbar, and one that the window manager minimises all
+// the same (wine) still counts as shown, so that a second start cannot bring it back.
 Qt::WindowFlags form1Flags() {
     Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
-#ifdef Q_OS_MACOS
+#if defined(Q_OS_MACOS) || defined(Q_OS_WIN)
     flags |= Qt::WindowMinimizeButtonHint;
 #endif
     return flags;

@@ -40,8 +40,9 @@ QString defaultRuta() {
         documents = QDir::homePath();
 #ifdef Q_OS_WIN
     // Only on Windows does the earlier folder's name mean a place; elsewhere it would be looked
-    // for relative to the working folder.
-    return chooseRuta(true, QFileInfo(earlierWindowsRuta()).isDir(), documents);
+    // for relative to the working folder. A user who keeps "c:\mis documentos" has the data
+    // there, created beneath it on a first run.
+    return chooseRuta(true, QFileInfo(QStringLiteral("c:\\mis documentos")).isDir(), documents);
 #else
     return chooseRuta(false, false, documents);
 #endif

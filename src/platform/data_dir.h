@@ -15,11 +15,11 @@ QString defaultRuta();
 // "c:\mis documentos\virovedude 2000-2016\archivos auxiliares\virovedude\".
 QString earlierWindowsRuta();
 
-// The data directory, ending with a separator. On Windows, when the folder of earlier
-// installations exists (`earlierExists`), that folder, so that existing installations keep
-// their data and notes. Otherwise "virovedude 2000-2016/archivos auxiliares/virovedude/" under
-// the user's `documents` folder, and never a folder at the root of a drive that serves every
-// account.
+// The data directory, ending with a separator. On Windows, when the user keeps the folder
+// "c:\mis documentos" (`earlierExists`), the folder of earlier installations beneath it, so that
+// existing installations keep their data and notes. Otherwise "virovedude 2000-2016/archivos
+// auxiliares/virovedude/" under the user's `documents` folder, and never a folder at the root of a
+// drive that serves every account.
 QString chooseRuta(bool windows, bool earlierExists, const QString& documents);
 
 // Ruta with a trailing separator, whatever the caller passed.
