@@ -183,7 +183,10 @@ note "running the test suite under wine"
 # A failing test fails the script at its end, after the packages and the installer's checks.
 suite=passed
 # One test at a time: run side by side under one wine server, tst_form1 has been seen to hang.
-ctest --test-dir "$build" --output-on-failure || suite=failed
+# In a new prefix, after the tests before it, tst_form1 has also been seen (about one run in
+# six) to pass every test function, print its totals, and then not end: the process hangs in its
+# exit under wine. A test that runs out of time is run once more; one that fails still fails.
+ctest --test-dir "$build" --output-on-failure --repeat after-timeout:2 || suite=failed
 
 # ---- 5. The installer and the zip --------------------------------------------------------------------
 note "packaging"
