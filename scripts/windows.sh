@@ -274,17 +274,22 @@ done
   { echo "the uninstaller, cancelled, did not end or removed the program" >&2; exit 1; }
 
 note "building orvantel-dia for Linux to compare with"
-cmake -S . -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
-cmake --build "$build/linux" --target orvantel-dia --parallel "$jobs" >/dev/null
+# Its output is kept in a log and shown when it fails.
+linux_log=$build/linux-build.log
+{ cmake -S . -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache &&
+  cmake --build "$build/linux" --target orvantel-dia --parallel "$jobs"; } >"$linux_log" 2>&1 ||
+  { tail -n 40 "$linux_log" >&2; echo "the Linux build of orvantel-dia failed" >&2; exit 1; }
 out=$build/compare
 rm -rf "$out"
 mkdir -p "$out"
 for format in tsv json ics; do
   "$build/linux/src/cli/orvantel-dia" --datos data/ --desde 2000-01-01 --hasta 2099-12-31 \
-    --formato "$format" >"$out/linux.$format"
+    --formato "$format" >"$out/linux.$format" ||
+    { echo "the Linux orvantel-dia failed (--formato $format): exit status $?" >&2; exit 1; }
   installed "C:\\Program Files\\Orvantel\\orvantel-dia.exe" --desde 2000-01-01 --hasta 2099-12-31 \
-    --formato "$format" >"$out/windows.$format"
+    --formato "$format" >"$out/windows.$format" ||
+    { echo "the installed orvantel-dia.exe failed (--formato $format): exit status $?" >&2; exit 1; }
   if [ "$format" = ics ]; then
     # The calendar's own line ends are CR LF on every system; DTSTAMP is the time of the run.
     sed -i -E 's/^DTSTAMP:.*$/DTSTAMP:-/' "$out/linux.$format" "$out/windows.$format"
