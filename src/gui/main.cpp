@@ -44,21 +44,19 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
         console::attachToParentConsole();
     // Printed as UTF-8 on every system, as orvantel-dia prints (not in Windows' ANSI code page).
     const console::Utf8Output utf8;
+    const auto print = [](const QString& text, FILE* stream) {
+        std::fputs(text.toUtf8().constData(), stream);
+    };
     if (!parsed) {
-        std::fputs(QStringLiteral("Orvantel: %1\n").arg(parser.errorText()).toUtf8().constData(),
-                   stderr);
+        print(QStringLiteral("Orvantel: %1\n").arg(parser.errorText()), stderr);
         return 1;
     }
     if (parser.isSet(version)) {
-        std::fputs(QStringLiteral("Orvantel %1\n")
-                       .arg(QStringLiteral(ORVANTEL_VERSION))
-                       .toUtf8()
-                       .constData(),
-                   stdout);
+        print(QStringLiteral("Orvantel %1\n").arg(QStringLiteral(ORVANTEL_VERSION)), stdout);
         return 0;
     }
     if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        print(parser.helpText(), stdout);
         return 0;
     }
     return std::nullopt;

@@ -33,21 +33,23 @@ QString weekCaption(const LiturgicalFields& fields) {
         return {};
     // After Pentecost the number is written with a leading blank.
     const bool blank = fields.season == Season::OrdinaryAfterPentecost;
+    const auto caption = [](int week, bool withBlank) {
+        return QStringLiteral("Semana ") +
+               (withBlank ? textfile::blankNumber(week) : QString::number(week));
+    };
     // The weeks a season has, made once for both forms: a run shows one a day.
     constexpr int kMadeWeeks = 40;
-    static const std::array<QStringList, 2> made = [] {
+    static const std::array<QStringList, 2> made = [&caption] {
         std::array<QStringList, 2> forms;
         for (int week = 0; week < kMadeWeeks; ++week) {
-            forms[0].append(QStringLiteral("Semana ") + QString::number(week));
-            forms[1].append(QStringLiteral("Semana ") + textfile::blankNumber(week));
+            forms[0].append(caption(week, false));
+            forms[1].append(caption(week, true));
         }
         return forms;
     }();
     if (*fields.week >= 0 && *fields.week < kMadeWeeks)
         return made[blank].at(*fields.week);
-    const QString number =
-        blank ? textfile::blankNumber(*fields.week) : QString::number(*fields.week);
-    return QStringLiteral("Semana ") + number;
+    return caption(*fields.week, blank);
 }
 
 namespace {
