@@ -23,7 +23,7 @@ note() { printf '== %s\n' "$*"; }
 # ---- 1. Debian packages ------------------------------------------------------------------------
 packages=(build-essential cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
   qt6-translations-l10n fonts-liberation g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb
-  openbox xdotool imagemagick zip unzip)
+  openbox xdotool x11-utils imagemagick zip unzip ccache poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -36,7 +36,21 @@ fi
 
 # ---- 2. Qt for MinGW, built once -----------------------------------------------------------------
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed -E 's/^[0-9]+://; s/[+~-].*//')
-qt_prefix=$cache/qt-$qt_version-mingw
+# The Qt modules and features asked for; the cache is keyed on them, so that a change of the set
+# builds Qt anew instead of reusing a build that lacks a module.
+qt_options=(
+  -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_printsupport=ON
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no
+  -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_tabletevent=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_doubleconversion=OFF
+)
+qt_key=$(printf '%s\n' "${qt_options[@]}" | sha1sum | cut -c1-8)
+qt_prefix=$cache/qt-$qt_version-mingw-$qt_key
 qt_stamp=$qt_prefix/.orvantel-built
 
 # Adds a deb-src entry for each Debian archive already in use, so that apt-get source works.
@@ -74,7 +88,7 @@ build_qt() {
     (cd "$src_root" && apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
     qt_src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
   fi
-  local qt_build=$cache/qt-$qt_version-mingw-build
+  local qt_build=$cache/qt-$qt_version-mingw-$qt_key-build
   note "building Qt $qt_version for MinGW (once; about an hour on two cores) into $qt_prefix"
   cmake -S "$qt_src" -B "$qt_build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -82,14 +96,7 @@ build_qt() {
     -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBUILD_SHARED_LIBS=ON \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no \
-    -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-    -DFEATURE_tabletevent=OFF \
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
-    -DFEATURE_system_freetype=OFF \
-    -DFEATURE_system_doubleconversion=OFF
+    "${qt_options[@]}"
   cmake --build "$qt_build" --parallel "$jobs"
   cmake --install "$qt_build"
   touch "$qt_stamp"

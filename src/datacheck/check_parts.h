@@ -13,6 +13,10 @@
 
 namespace datacheck {
 
+// The rank marks of the day lines of month file `month` (a rank word in the middle of a name, two
+// for one celebration), each a warning with its line: the day is still shown.
+void checkRanks(int month, const QStringList& lines, const QString& file, QList<Problem>& out);
+
 // The two-digit years 00 .. 99 that a data directory can hold.
 constexpr int kYears = 100;
 using YearSet = std::bitset<kYears>;

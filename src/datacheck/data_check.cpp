@@ -232,8 +232,10 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
 
     for (int month = 1; month <= 12; ++month) {
         const QString path = calendar::monthFile(dir, month);
-        if (const auto lines = readChecked(path, fileName(path), out))
+        if (const auto lines = readChecked(path, fileName(path), out)) {
             checkMonth(month, *lines, fileName(path), out);
+            checkRanks(month, *lines, fileName(path), out);
+        }
     }
 
     // c1 .. c20 always, then the files after them while they are there (a link that leads

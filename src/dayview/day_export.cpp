@@ -183,13 +183,22 @@ void appendDescription(QByteArray& out, const dayview::DayValue& day,
         QStringView text;
         std::optional<int> number = {};
     };
-    const Line lines[] = {{{}, weekday},
-                          {{}, captions.cycle},
-                          {{}, season},
-                          {"Semana ", {}, day.liturgical.week},
-                          {"Salterio: semana ", captions.psalter},
-                          {"Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear},
-                          {"Color: ", colour}};
+    const Line lines[] = {
+        {{}, weekday},
+        {"Rango: ", captions.rank},
+        // the line, when the title is the celebration kept
+        {"Calendario: ", captions.celebration.isEmpty() ? QStringView() : captions.line},
+        {"Puede celebrarse: ", captions.optional},
+        {"Precepto: ", captions.precept},
+        {"Gloria: ", captions.gloria},
+        {"Credo: ", captions.credo},
+        {{}, captions.cycle},
+        {{}, season},
+        {"Semana ", {}, day.liturgical.week},
+        {"Salterio: semana ", captions.psalter},
+        {"Lecturas entre semana: a\xc3\xb1o ", captions.weekdayYear},
+        {"Liturgia de las Horas: tomo ", captions.tomo},
+        {"Color: ", colour}};
     constexpr QByteArrayView kNewLine = "\\n";
     constexpr qsizetype kNumberRoom = 11;
     qsizetype room = 0;
@@ -281,7 +290,10 @@ void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView s
     QByteArray& summary = scratch.summary;
     summary.truncate(0); // keeps its room
     summary += "SUMMARY:";
-    appendIcsText(summary, day.numMovil ? captions.movable : captions.line);
+    // The celebration kept; outside the calendar, the day's texts.
+    appendIcsText(summary, !captions.celebration.isEmpty() ? captions.celebration
+                           : day.numMovil                  ? captions.movable
+                                                           : captions.line);
     QByteArray& description = scratch.description;
     description.truncate(0);
     description += "DESCRIPTION:";

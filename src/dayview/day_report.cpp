@@ -72,10 +72,13 @@ bool isControl(QChar c) {
 
 const QStringList& fieldNames() {
     static const QStringList names = {
-        QStringLiteral("fecha"), QStringLiteral("dia"),      QStringLiteral("mes"),
-        QStringLiteral("anio"),  QStringLiteral("linea"),    QStringLiteral("movil"),
-        QStringLiteral("ciclo"), QStringLiteral("tiempo"),   QStringLiteral("semana"),
-        QStringLiteral("color"), QStringLiteral("salterio"), QStringLiteral("ciclo_ferial")};
+        QStringLiteral("fecha"),       QStringLiteral("dia"),      QStringLiteral("mes"),
+        QStringLiteral("anio"),        QStringLiteral("linea"),    QStringLiteral("movil"),
+        QStringLiteral("ciclo"),       QStringLiteral("tiempo"),   QStringLiteral("semana"),
+        QStringLiteral("color"),       QStringLiteral("salterio"), QStringLiteral("ciclo_ferial"),
+        QStringLiteral("celebracion"), QStringLiteral("rango"),    QStringLiteral("libres"),
+        QStringLiteral("precepto"),    QStringLiteral("gloria"),   QStringLiteral("credo"),
+        QStringLiteral("tomo")};
     return names;
 }
 
@@ -116,8 +119,9 @@ std::array<QStringView, kFieldCount> fieldViews(const dayview::DayValue& day,
         date = room.date;
     }
     room.colour = colourText(day.liturgical.colour);
-    return {date,    c.weekday, c.month, c.year,      c.line,    c.movable,
-            c.cycle, c.season,  c.week,  room.colour, c.psalter, c.weekdayYear};
+    return {date,       c.weekday, c.month,     c.year,    c.line,        c.movable,     c.cycle,
+            c.season,   c.week,    room.colour, c.psalter, c.weekdayYear, c.celebration, c.rank,
+            c.optional, c.precept, c.gloria,    c.credo,   c.tomo};
 }
 
 QStringList fieldValues(const dayview::DayValue& day) {

@@ -14,7 +14,8 @@
 namespace dayreport {
 
 // "fecha", "dia", "mes", "anio", "linea", "movil", "ciclo", "tiempo", "semana", "color",
-// "salterio", "ciclo_ferial".
+// "salterio", "ciclo_ferial", then the Ordo: "celebracion", "rango", "libres", "precepto",
+// "gloria", "credo", "tomo".
 const QStringList& fieldNames();
 
 // A control character of C0 or C1 (tab and line ends among them): no export writes one as it is.
@@ -24,7 +25,7 @@ bool isControl(QChar c);
 // every caption unchanged (blanks kept), the psalter week and the weekday year as "I" .. "IV".
 QStringList fieldValues(const dayview::DayValue& day);
 
-constexpr qsizetype kFieldCount = 12;
+constexpr qsizetype kFieldCount = 19;
 // What the fields hold that is not a caption already: the date's and the colour's texts.
 struct FieldRoom {
     std::array<QChar, 10> digits; // AAAA-MM-DD
@@ -42,7 +43,7 @@ std::array<QStringView, kFieldCount> fieldViews(const dayview::DayValue&, dayvie
 QString colourText(const Rgb& colour);
 
 // The header line and one row, tab-separated; a tab, line break or other control character
-// inside a caption becomes a blank, so that every row keeps its twelve columns. No line end.
+// inside a caption becomes a blank, so that every row keeps its columns. No line end.
 QString headerLine();
 QString rowLine(const dayview::DayValue& day);
 // Appends rowLine() in UTF-8, written straight: a range writes one a day.

@@ -3,6 +3,8 @@
 #include "calendar_data/cal_table.h"
 #include "calendar_data/calendar_files.h"
 
+#include "platform/data_fault.h"
+
 #include <QFileInfo>
 #include <QStringBuilder>
 
@@ -74,6 +76,23 @@ DayView resolveDay(const QDate& today, const calendar::DayReadings& readings) {
     return v;
 }
 
+namespace {
+// Whether the data keeps the solemnity of this fixed day on another day of this year: the
+// line of its movable file (22..26) names another date. A file after c20 may be absent.
+bool solemnityMovedAway(const QDate& date, int nAnio, const calendar::DayReadings& data) {
+    const std::optional<int> file = ordo::moveFileOf(date.month(), date.day());
+    if (!file)
+        return false;
+    const QString& path = data.source().movablePath(*file);
+    if (!data.source().exists(path))
+        return false;
+    const QString line = data.readLine(path, nAnio + 2);
+    if (line.contains(QStringView(u"sin celebración")))
+        return false;
+    return calendar::dayMonthDate(line, date.year(), path) != date;
+}
+} // namespace
+
 void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
             DayValue& out) {
     out = DayValue{};
@@ -92,6 +111,18 @@ void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue
                                      out.weekday, view.dayLine,  &data};
     liturgy::applyLiturgicalTime(day, fields);
     out.liturgical = fields;
+
+    ordo::OrdoDay ordoDay;
+    ordoDay.date = date;
+    ordoDay.weekday = out.weekday.value_or(date.dayOfWeek() % 7);
+    ordoDay.season = fields.season;
+    ordoDay.week = fields.week;
+    ordoDay.dayLine = view.dayLine;
+    ordoDay.numMovil = view.numMovil;
+    if (view.numMovil)
+        ordoDay.movableName = view.movable;
+    ordoDay.solemnityMovedAway = solemnityMovedAway(date, view.nAnio, data);
+    out.ordo = ordo::ordoOf(ordoDay);
 }
 
 DayCaptions captionsOf(const DayValue& value) {
@@ -109,17 +140,60 @@ DayCaptions captionsOf(const DayValue& value) {
     c.week = liturgy::weekCaption(value.liturgical);
     c.psalter = liturgy::psalterCaption(value.liturgical);
     c.weekdayYear = liturgy::weekdayYearCaption(value.liturgical);
+    const ordo::Ordo& o = value.ordo;
+    if (o.rango != ordo::Rank::None) {
+        c.celebration = o.celebracion;
+        c.rank = ordo::rankName(o.rango);
+        c.optional = o.libres.join(QStringLiteral("; "));
+        c.precept = ordo::yesNo(o.precepto);
+        c.gloria = ordo::yesNo(o.gloria);
+        c.credo = ordo::yesNo(o.credo);
+        c.tomo = ordo::tomoCaption(o.tomo);
+    }
     return c;
 }
 
-DayDetails detailsOf(const DayCaptions& c) {
+DayDetails detailsOf(const DayValue& value, const DayCaptions& c) {
     DayDetails d;
     if (!c.cycle.isEmpty() && !c.weekdayYear.isEmpty())
         d.cycle = c.cycle + QStringLiteral(" los domingos; año ") + c.weekdayYear +
                   QStringLiteral(" entre semana");
-    if (!c.psalter.isEmpty())
-        d.week = QStringLiteral("Salterio: semana ") + c.psalter;
+    QStringList week;
+    if (!c.psalter.isEmpty()) {
+        week.append(QStringLiteral("Salterio: semana ") + c.psalter);
+        if (value.ordo.ownPsalmody)
+            week.append(QStringLiteral("Salmodia propia de la ") + c.rank.toLower());
+    }
+    if (!c.tomo.isEmpty())
+        week.append(QStringLiteral("Liturgia de las Horas: tomo ") + c.tomo);
+    d.week = week.join(QLatin1Char('\n'));
     return d;
+}
+
+QString celebrationDetails(const DayCaptions& c) {
+    if (c.celebration.isEmpty())
+        return {};
+    QString text = QStringLiteral("Se celebra: ") + c.celebration;
+    if (!c.rank.isEmpty())
+        text += QStringLiteral(" (") + c.rank + QLatin1Char(')');
+    if (!c.optional.isEmpty())
+        text += QStringLiteral("\nPuede celebrarse: ") + c.optional;
+    if (c.precept == QStringView(u"sí"))
+        text += QStringLiteral("\nDía de precepto");
+    return text;
+}
+
+QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data) {
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return {};
+    DayValue value;
+    try {
+        runDay(date, calendar::DayReadings(data), DayValue{}, value);
+    } catch (const DataFault&) {
+        return {};
+    }
+    return celebrationDetails(captionsOf(value));
 }
 
 } // namespace dayview

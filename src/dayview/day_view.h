@@ -9,6 +9,7 @@
 #include "calendar_data/calendar_files.h"
 #include "calendar_data/day_readings.h"
 #include "liturgical_time/liturgical_time.h"
+#include "ordo/ordo.h"
 
 #include <QDate>
 #include <QString>
@@ -51,11 +52,13 @@ struct DayValue {
     QString movable;                      // Label9
     std::optional<int> numMovil;          // the file of the movable celebration
     liturgy::LiturgicalFields liturgical; // Label8, Label7, Label11 and Label6's background
+    ordo::Ordo ordo;                      // what is celebrated; empty outside the calendar
 };
 
 // One run for `date` on top of `previous`, the value of the run before. `out` is filled step
 // by step; when a DataFault stops the run, the fields it had not reached are left empty (and
-// the colour grey), as before any run, and the fault is thrown on.
+// the colour grey), as before any run, and the fault is thrown on. The Ordo of the day follows
+// the liturgical time.
 void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
             DayValue& out);
 
@@ -71,15 +74,33 @@ struct DayCaptions {
     QString week;
     QString psalter;     // "I" .. "IV"
     QString weekdayYear; // "I" or "II"
+    // The Ordo; all empty outside the calendar.
+    QString celebration; // the celebration kept
+    QString rank;        // "Solemnidad" .. "Feria"
+    QString optional;    // the optional memorials, separated by "; "
+    QString precept;     // "sí" or "no"
+    QString gloria;
+    QString credo;
+    QString tomo; // "I" .. "IV"
 };
 DayCaptions captionsOf(const DayValue& value);
 
 // The tooltips of the cycle and the week, from the captions: "Ciclo B los domingos; año I entre
-// semana" and "Salterio: semana II"; empty when the day has no such value.
+// semana" and "Salterio: semana II", with the volume of the Liturgy of the Hours ("Liturgia de
+// las Horas: tomo III") and, on a solemnity or feast, that its own psalmody replaces the
+// psalter's; empty when the day has no such value.
 struct DayDetails {
     QString cycle;
     QString week;
 };
-DayDetails detailsOf(const DayCaptions& captions);
+DayDetails detailsOf(const DayValue& value, const DayCaptions& captions);
+
+// What is celebrated, as the tooltip of the celebrations line tells it under the date: "Se
+// celebra: ⟨celebración⟩ (⟨rango⟩)", then the optional memorials and "Día de precepto" when the
+// day has them; empty outside the calendar.
+QString celebrationDetails(const DayCaptions& captions);
+// The same for any day of the calendar, read from `data` (the day leafed to or found); empty for a
+// day a month lacks and for a day whose run stops at a data fault (the run of today names it).
+QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data);
 
 } // namespace dayview

@@ -118,7 +118,7 @@ void Form1::showDay() {
     Label9->setText(c.movable);
     Label4->setText(c.year);
     Label8->setText(c.cycle);
-    const dayview::DayDetails details = dayview::detailsOf(c);
+    const dayview::DayDetails details = dayview::detailsOf(shown_, c);
     Label8->setToolTip(details.cycle);
     Label8->setAccessibleDescription(details.cycle);
     Label6->setText(QStringLiteral("Color"));
@@ -133,10 +133,17 @@ void Form1::showDay() {
 
 void Form1::showLine(const QString& line, int month, int day) {
     Label14->setText(line);
-    lineDate_ = dayview::lineDateText(triedDate_.year(), month, day);
-    // A screen reader reads the line, then whose day it is.
+    const QString date = dayview::lineDateText(triedDate_.year(), month, day);
+    // What is celebrated on the day the line belongs to: today's run, or the day leafed to.
+    const QString celebrated = month == triedDate_.month() && day == triedDate_.day()
+                                   ? dayview::celebrationDetails(dayview::captionsOf(shown_))
+                                   : dayview::celebrationDetails(triedDate_.year(), month, day,
+                                                                 calendar::DiskSource(Ruta));
+    const QString under = celebrated.isEmpty() ? QString() : QLatin1Char('\n') + celebrated;
+    lineDate_ = date + under;
+    // A screen reader reads the line, then whose day it is and what is celebrated.
     Label14->setAccessibleDescription(
-        line.isEmpty() ? lineDate_ : QStringLiteral("%1 (%2)").arg(line, lineDate_));
+        (line.isEmpty() ? date : QStringLiteral("%1 (%2)").arg(line, date)) + under);
     Flech();
 }
 

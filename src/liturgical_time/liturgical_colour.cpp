@@ -21,12 +21,13 @@ constexpr LetterColours kLentSunday = {kNone, kNone, kNone, kNone, kNone, kNone}
 // (13 Jesucristo Sumo y Eterno Sacerdote, 14 Trinity, 15 Corpus Christi, 16 Sacred Heart,
 // 18 Christ the King) and the solemnities moved to another day (22 San José, 23 the
 // Annunciation, 24 the Immaculate Conception, 25 the Nativity of St John the Baptist) are white,
-// Saints Peter and Paul on the day they are moved to (26) red. The Immaculate Heart (17) is a
-// memorial: a saint's solemnity or feast outranks it, so its white comes before the letter.
-// Santa María, Madre de la Iglesia (21) outranks the other memorials: only a white or red
-// solemnity or feast ("B", "R") changes its white.
+// Saints Peter and Paul on the day they are moved to (26) red. The two Marian memorials, the
+// Immaculate Heart (17) and Santa María, Madre de la Iglesia (21), prevail over a saint's
+// memorial of their day (notification of the Congregation for Divine Worship, 24 March 2018):
+// only a white or red solemnity or feast ("B", "R") changes their white.
 constexpr int kAshWednesday = 3;
 constexpr int kPentecost = 6;
+constexpr int kImmaculateHeart = 17;
 constexpr int kMotherOfTheChurch = 21;
 constexpr int kPeterAndPaulMoved = 26;
 
@@ -50,6 +51,7 @@ std::optional<Rgb> movableColour(std::optional<int> numMovil, QChar letter) {
         return kWhite;
     case kPeterAndPaulMoved:
         return kRed;
+    case kImmaculateHeart:
     case kMotherOfTheChurch:
         if (letter == QLatin1Char('B') || letter == QLatin1Char('R'))
             return std::nullopt;

@@ -88,6 +88,12 @@ void applyLiturgicalTime(const LiturgicalDay& day, LiturgicalFields& fields) {
         shown.psalterWeek = psalterWeek(s, shown.week, bounds, day.today);
     }
 
+    // Pentecost's own psalmody is that of Sunday of week I, and the Spanish Liturgy of the Hours
+    // heads the day with week I where the running count gives week IV.
+    constexpr int kPentecost = 6;
+    if (day.numMovil == kPentecost)
+        shown.psalterWeek = 1;
+
     applyColourRules(day, shown);
     fields = shown;
 }

@@ -84,15 +84,19 @@ void TstDayExport::jsonParsesBack() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(days.size(), 2);
     const QJsonObject first = days.at(0).toObject();
-    QCOMPARE(first.keys(), QStringList({"anio", "ciclo", "ciclo_ferial", "color", "color_nombre",
-                                        "color_rgb", "dia", "fecha", "linea", "mes", "movil",
-                                        "salterio", "semana", "tiempo"}));
+    QCOMPARE(
+        first.keys(),
+        QStringList({"anio",      "celebracion", "ciclo", "ciclo_ferial", "color",  "color_nombre",
+                     "color_rgb", "credo",       "dia",   "fecha",        "gloria", "libres",
+                     "linea",     "mes",         "movil", "precepto",     "rango",  "salterio",
+                     "semana",    "tiempo",      "tomo"}));
     QCOMPARE(QJsonDocument(first).toJson(QJsonDocument::Compact),
-             QByteArray(R"({"anio":"2009","ciclo":"Ciclo B","ciclo_ferial":"I","color":"250,0,0",)"
-                        R"("color_nombre":"rojo","color_rgb":[250,0,0],"dia":"+ Domingo",)"
-                        R"("fecha":"2009-04-05","linea":"S. Vicente","mes":"Abril",)"
-                        R"("movil":"Domingo de Ramos","salterio":"II","semana":"",)"
-                        R"("tiempo":"Sema. Santa"})"));
+             QByteArray(R"({"anio":"2009","celebracion":"","ciclo":"Ciclo B","ciclo_ferial":"I",)"
+                        R"("color":"250,0,0","color_nombre":"rojo","color_rgb":[250,0,0],)"
+                        R"("credo":"","dia":"+ Domingo","fecha":"2009-04-05","gloria":"",)"
+                        R"("libres":"","linea":"S. Vicente","mes":"Abril",)"
+                        R"("movil":"Domingo de Ramos","precepto":"","rango":"",)"
+                        R"("salterio":"II","semana":"","tiempo":"Sema. Santa","tomo":""})"));
     QCOMPARE(days.at(1)["linea"].toString(), QStringLiteral("San Vicente\tFerrer, \"pb.\""));
     QCOMPARE(days.at(1)["color_nombre"].toString(), QStringLiteral("morado"));
 }

@@ -131,9 +131,12 @@ void TstNavigationWindow::tooltipShowsALongLine() {
     w.data.setDayLine(4, 12, line);
     w.form.start();
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
-    const QString date = QStringLiteral("domingo, 12 de abril de 2009");
+    const QString date = QStringLiteral("domingo, 12 de abril de 2009\nSe celebra: Celebración 5 "
+                                        "(Solemnidad)\nDía de precepto");
     QCOMPARE(w.form.Label14->toolTip(), shown ? date + QLatin1Char('\n') + line : date);
-    QVERIFY(w.form.Label14->accessibleDescription().endsWith(date + QLatin1Char(')')) ||
+    QVERIFY(w.form.Label14->accessibleDescription().endsWith(
+                QStringLiteral("domingo, 12 de abril de 2009)") +
+                date.sliced(date.indexOf(QLatin1Char('\n')))) ||
             w.form.Label14->accessibleDescription() == date);
     QCOMPARE(!w.form.Label20->text().isEmpty(), shown); // the overflow mark agrees
 }
@@ -145,11 +148,17 @@ void TstNavigationWindow::tooltipFollowsThePointerNotTheCaption() {
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
     click(w.form, w.form.Label19); // a short line now, of the next day
     QCOMPARE(w.form.Label14->toolTip(),
-             QStringLiteral("domingo, 12 de abril de 2009\n") + longLine());
+             QStringLiteral("domingo, 12 de abril de 2009\nSe celebra: Celebración 5 "
+                            "(Solemnidad)\nDía de precepto\n") +
+                 longLine());
+    // The description speaks of the day the step leafed to.
     QVERIFY(w.form.Label14->accessibleDescription().endsWith(
-        QStringLiteral("(lunes, 13 de abril de 2009)")));
+        QStringLiteral("(lunes, 13 de abril de 2009)\nSe celebra: Lunes de la Octava de Pascua "
+                       "(Solemnidad)")));
     mouse(w.form.Label14, QEvent::MouseMove, Qt::NoButton);
-    QCOMPARE(w.form.Label14->toolTip(), QStringLiteral("lunes, 13 de abril de 2009"));
+    QCOMPARE(w.form.Label14->toolTip(),
+             QStringLiteral("lunes, 13 de abril de 2009\nSe celebra: Lunes de la Octava de Pascua "
+                            "(Solemnidad)"));
 }
 
 QTEST_MAIN(TstNavigationWindow)

@@ -119,7 +119,9 @@ int psalterWeek(const QDate& date) {
         return 4;
     if (date < easter(year))
         return from(ashWednesday.addDays(4));
-    if (date <= movableDate(6, year))
+    if (date == movableDate(6, year)) // Pentecost is headed with week I, as the solemnity's own
+        return 1;                     // psalmody is that of Sunday of week I
+    if (date < movableDate(6, year))
         return from(easter(year));
     // After Pentecost the week of Ordinary Time, counted back from Christ the King (week 34).
     const int week = 34 - int(sundayOf(date).daysTo(movableDate(18, year)) / 7);

@@ -1,0 +1,146 @@
+#include "ordo/proper_of_time.h"
+
+#include <array>
+
+namespace ordo {
+
+namespace {
+
+using liturgy::Season;
+
+// The rubrics of each kind of day of the Proper of Time, in the order of TimeDay. Gloria: on
+// the Sundays outside Advent and Lent, in the octaves, on Holy Thursday (the Mass of the Lord's
+// Supper); Credo: on Sundays and solemnities, not on the days within the octaves. The Mass of
+// Good Friday and Holy Saturday's day have neither.
+constexpr std::array<DayRubrics, 12> kRubrics = {{
+    {Precedence::Triduum, Rank::TriduoPascual, true, false},           // HolyThursday
+    {Precedence::Triduum, Rank::TriduoPascual, false, false},          // GoodFriday
+    {Precedence::Triduum, Rank::TriduoPascual, false, false},          // HolySaturday
+    {Precedence::PrincipalDays, Rank::Solemnidad, true, false},        // EasterOctaveDay
+    {Precedence::PrincipalDays, Rank::Domingo, false, true},           // PrivilegedSunday
+    {Precedence::PrincipalDays, Rank::Feria, false, false},            // AshWednesday
+    {Precedence::PrincipalDays, Rank::Feria, false, false},            // HolyWeekWeekday
+    {Precedence::ChristmasOrdinarySundays, Rank::Domingo, true, true}, // ChristmasOrOrdinarySunday
+    {Precedence::PrivilegedWeekdays, Rank::Feria, false, false},       // AdventFromDecember17
+    {Precedence::PrivilegedWeekdays, Rank::Feria, true, false},        // ChristmasOctaveDay
+    {Precedence::PrivilegedWeekdays, Rank::Feria, false, false},       // LentWeekday
+    {Precedence::Weekdays, Rank::Feria, false, false},                 // Weekday
+}};
+
+const std::array<QString, 7>& weekdayNames() {
+    static const std::array<QString, 7> names = {
+        QStringLiteral("Domingo"),   QStringLiteral("Lunes"),  QStringLiteral("Martes"),
+        QStringLiteral("Miércoles"), QStringLiteral("Jueves"), QStringLiteral("Viernes"),
+        QStringLiteral("Sábado")};
+    return names;
+}
+
+QString monthName(int month) {
+    static const std::array<QString, 12> names = {
+        QStringLiteral("enero"),   QStringLiteral("febrero"),   QStringLiteral("marzo"),
+        QStringLiteral("abril"),   QStringLiteral("mayo"),      QStringLiteral("junio"),
+        QStringLiteral("julio"),   QStringLiteral("agosto"),    QStringLiteral("septiembre"),
+        QStringLiteral("octubre"), QStringLiteral("noviembre"), QStringLiteral("diciembre")};
+    return names.at(static_cast<std::size_t>(month - 1));
+}
+
+constexpr int kAshWednesday = 3;
+constexpr int kHolyThursday = 10;
+
+// "Domingo III de Cuaresma", "Martes de la semana III de Cuaresma"; "Feria de Cuaresma" when the
+// week is not known.
+ProperOfTime inWeek(const OrdoDay& day, TimeDay sunday, TimeDay weekday, const QString& season) {
+    if (!day.week)
+        return {weekday, QStringLiteral("Feria ") + season};
+    const QString week = romanNumeral(*day.week);
+    if (day.weekday == liturgy::Sunday)
+        return {sunday, QStringLiteral("Domingo ") + week + QLatin1Char(' ') + season};
+    return {weekday, weekdayNames().at(static_cast<std::size_t>(day.weekday)) +
+                         QStringLiteral(" de la semana ") + week + QLatin1Char(' ') + season};
+}
+
+QString dayOfMonth(const QDate& date) {
+    return QString::number(date.day()) + QStringLiteral(" de ") + monthName(date.month());
+}
+
+} // namespace
+
+const DayRubrics& rubricsOf(TimeDay kind) {
+    return kRubrics.at(static_cast<std::size_t>(kind));
+}
+
+QString romanNumeral(int number) {
+    static const std::array<const char*, 10> units = {"",  "I",  "II",  "III",  "IV",
+                                                      "V", "VI", "VII", "VIII", "IX"};
+    static const std::array<const char*, 4> tens = {"", "X", "XX", "XXX"};
+    if (number <= 0 || number >= 40)
+        return QString::number(number);
+    return QLatin1String(tens.at(static_cast<std::size_t>(number / 10))) +
+           QLatin1String(units.at(static_cast<std::size_t>(number % 10)));
+}
+
+ProperOfTime properOfTime(const OrdoDay& day) {
+    const std::size_t weekday = static_cast<std::size_t>(day.weekday);
+    const bool sunday = day.weekday == liturgy::Sunday;
+    switch (day.season) {
+    case Season::HolyWeek:
+        if (day.numMovil == kHolyThursday || day.weekday == liturgy::Thursday)
+            return {TimeDay::HolyThursday, QStringLiteral("Jueves Santo")};
+        if (day.weekday == liturgy::Friday)
+            return {TimeDay::GoodFriday, QStringLiteral("Viernes Santo")};
+        if (day.weekday == liturgy::Saturday)
+            return {TimeDay::HolySaturday, QStringLiteral("Sábado Santo")};
+        if (sunday)
+            return {TimeDay::PrivilegedSunday,
+                    QStringLiteral("Domingo de Ramos en la Pasión del Señor")};
+        return {TimeDay::HolyWeekWeekday, weekdayNames().at(weekday) + QStringLiteral(" Santo")};
+    case Season::Lent:
+        if (day.numMovil == kAshWednesday)
+            return {TimeDay::AshWednesday, QStringLiteral("Miércoles de Ceniza")};
+        if (!day.week || *day.week == 0)
+            return {TimeDay::LentWeekday,
+                    weekdayNames().at(weekday) + QStringLiteral(" después de Ceniza")};
+        return inWeek(day, TimeDay::PrivilegedSunday, TimeDay::LentWeekday,
+                      QStringLiteral("de Cuaresma"));
+    case Season::Easter:
+        if (day.week == 1) {
+            if (sunday)
+                return {TimeDay::PrivilegedSunday, QStringLiteral("Domingo de Pascua")};
+            return {TimeDay::EasterOctaveDay,
+                    weekdayNames().at(weekday) + QStringLiteral(" de la Octava de Pascua")};
+        }
+        return inWeek(day, TimeDay::PrivilegedSunday, TimeDay::Weekday,
+                      QStringLiteral("de Pascua"));
+    case Season::OrdinaryBeforeLent:
+    case Season::OrdinaryAfterPentecost:
+        return inWeek(day, TimeDay::ChristmasOrOrdinarySunday, TimeDay::Weekday,
+                      QStringLiteral("del Tiempo Ordinario"));
+    case Season::Advent:
+        if (!sunday && day.date.month() == 12 && day.date.day() >= 17)
+            return {TimeDay::AdventFromDecember17,
+                    QStringLiteral("Feria de Adviento: ") + dayOfMonth(day.date)};
+        return inWeek(day, TimeDay::PrivilegedSunday, TimeDay::Weekday,
+                      QStringLiteral("de Adviento"));
+    case Season::ChristmasDecember:
+    case Season::ChristmasJanuary:
+        if (day.date.month() == 12 && day.date.day() >= 25) {
+            if (sunday)
+                return {TimeDay::ChristmasOrOrdinarySunday,
+                        QStringLiteral("Domingo de la Octava de Navidad")};
+            return {TimeDay::ChristmasOctaveDay, QStringLiteral("Día ") +
+                                                     romanNumeral(day.date.day() - 24) +
+                                                     QStringLiteral(" de la Octava de Navidad")};
+        }
+        if (day.date.month() == 1 && day.date.day() == 1)
+            return {TimeDay::ChristmasOctaveDay, QStringLiteral("Octava de Navidad")};
+        if (sunday)
+            return {TimeDay::ChristmasOrOrdinarySunday,
+                    QStringLiteral("Domingo II después de Navidad")};
+        return {TimeDay::Weekday, QStringLiteral("Feria de Navidad: ") + dayOfMonth(day.date)};
+    case Season::None:
+        break;
+    }
+    return {TimeDay::Weekday, QStringLiteral("Feria")};
+}
+
+} // namespace ordo
