@@ -325,12 +325,9 @@ void appendEvent(QByteArray& out, const dayview::DayValue& day, QByteArrayView s
 // Appends `text` as a JSON string, escaped as QJsonDocument escapes it: quote and backslash,
 // the control characters below 32 (\b \t \n \f \r, the others as \u00xx) and a lone
 // surrogate (\uxxxx); every other character in UTF-8.
-void appendJsonString(QByteArray& out, QStringView text) {
+// Written at `p`, which must have room for six bytes a UTF-16 unit and two; gives the end.
+char* writeJsonString(char* p, QStringView text) {
     static constexpr char kHex[] = "0123456789abcdef";
-    // Written in place: no character takes more than six bytes (\uxxxx).
-    const qsizetype start = out.size();
-    out.resize(start + 2 + 6 * text.size());
-    char* p = out.data() + start;
     const auto escaped = [&p](char16_t c) {
         *p++ = '\\';
         *p++ = 'u';
@@ -388,7 +385,14 @@ void appendJsonString(QByteArray& out, QStringView text) {
         }
     }
     *p++ = '"';
-    out.resize(p - out.constData());
+    return p;
+}
+
+void appendJsonString(QByteArray& out, QStringView text) {
+    // Written in place: no character takes more than six bytes (\uxxxx).
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 6 * text.size());
+    out.resize(writeJsonString(out.data() + start, text) - out.constData());
 }
 
 // The members of a day's JSON object in the order QJsonObject keeps them, by name: each a field
@@ -423,23 +427,35 @@ void appendJsonText(QByteArray& out, const dayview::DayValue& day) {
     dayreport::FieldRoom room;
     const auto values = dayreport::fieldViews(day, captions, room);
     const Rgb& colour = day.liturgical.colour;
-    out += '{';
-    for (const auto& [name, index] : jsonMembers()) {
-        out += name; // the escaped name and its colon, the comma before all but the first
-        if (index >= 0)
-            appendJsonString(out, values[index]);
-        else if (index == kColourName)
-            appendJsonString(out, colourName(colour));
-        else {
-            appendThrough(out, 3 * 11 + 4, [&colour](Cursor& c) {
-                c << "[";
-                c.number(colour.r) << ",";
-                c.number(colour.g) << ",";
-                c.number(colour.b) << "]";
-            });
+    const QString colourWord = colourName(colour);
+    // The room made once for the object: the names, six bytes a UTF-16 unit of the values and
+    // their quotes, the colour's numbers.
+    constexpr qsizetype kNumbersRoom = 3 * 11 + 4;
+    qsizetype most = 2 + kNumbersRoom + 2 + 6 * colourWord.size();
+    for (const auto& [name, index] : jsonMembers())
+        most += name.size() + (index >= 0 ? 2 + 6 * values[index].size() : 0);
+    appendThrough(out, most, [&](Cursor& c) {
+        char* p = c.at();
+        *p++ = '{';
+        for (const auto& [name, index] : jsonMembers()) {
+            // The escaped name and its colon, the comma before all but the first.
+            p = std::copy(name.cbegin(), name.cend(), p);
+            if (index >= 0) {
+                p = writeJsonString(p, values[index]);
+            } else if (index == kColourName) {
+                p = writeJsonString(p, colourWord);
+            } else {
+                Cursor numbers(p);
+                numbers << "[";
+                numbers.number(colour.r) << ",";
+                numbers.number(colour.g) << ",";
+                numbers.number(colour.b) << "]";
+                p = numbers.at();
+            }
         }
-    }
-    out += '}';
+        *p++ = '}';
+        c = Cursor(p);
+    });
 }
 
 QByteArray icsBegin() {

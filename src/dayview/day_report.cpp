@@ -29,12 +29,9 @@ void appendCell(QString& row, const QString& text) {
     }
 }
 
-// Appends `text` in UTF-8 to `out`, a blank for each character that would break the cell.
-void appendCellBytes(QByteArray& out, QStringView text) {
-    // Written in place: no UTF-16 unit takes more than three bytes.
-    const qsizetype start = out.size();
-    out.resize(start + 3 * text.size());
-    char* p = out.data() + start;
+// Writes `text` in UTF-8 at `p`, a blank for each character that would break the cell, and
+// gives the end. There must be room for three bytes a UTF-16 unit.
+char* writeCellBytes(char* p, QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c >= 0x20 && c < 0x7F) {
@@ -60,7 +57,7 @@ void appendCellBytes(QByteArray& out, QStringView text) {
             *p++ = char(0x80 | (c & 0x3F));
         }
     }
-    out.resize(p - out.constData());
+    return p;
 }
 
 } // namespace
@@ -153,11 +150,19 @@ void appendRowBytes(QByteArray& out, const dayview::DayValue& day) {
     const dayview::DayCaptions captions = dayview::captionsOf(day); // what the views show
     FieldRoom room;
     const auto cells = fieldViews(day, captions, room);
+    // Written in place, the room made once: no UTF-16 unit takes more than three bytes.
+    qsizetype most = kFieldCount;
+    for (QStringView cell : cells)
+        most += 3 * cell.size();
+    const qsizetype start = out.size();
+    out.resize(start + most);
+    char* p = out.data() + start;
     for (qsizetype i = 0; i < kFieldCount; ++i) {
         if (i > 0)
-            out += '\t';
-        appendCellBytes(out, cells[i]);
+            *p++ = '\t';
+        p = writeCellBytes(p, cells[i]);
     }
+    out.resize(p - out.constData());
 }
 
 QString fieldListing(const dayview::DayValue& day) {

@@ -28,13 +28,6 @@ std::optional<RankWord> rankWord(QStringView token) {
 }
 
 // A year mark in brackets, read; none for a bracket that is part of the name.
-struct YearMark {
-    enum Kind { From, Until, RankUntil, NameUntil, Note } kind;
-    int year = 0;
-    LineRank rank = LineRank::OptionalMemorial;
-    QString name;
-};
-
 std::optional<YearMark> yearMark(const QString& inside) {
     static const QRegularExpression from(QStringLiteral("^desde (\\d{4})$"));
     static const QRegularExpression until(QStringLiteral("^(.*\\S)? *hasta (\\d{4})$"));
@@ -59,8 +52,8 @@ bool holdsNoCelebration(const QString& text) {
            text == QStringView(u"No existe este día");
 }
 
-// One celebration of the line; none when it is not kept in `year` or names none.
-std::optional<LineCelebration> readCelebration(const QString& written, int year, DayLine& out) {
+// One celebration of the line, with its year marks; none when it names none.
+std::optional<WrittenCelebration> parseCelebration(const QString& written, WrittenLine& out) {
     const QString trimmed = written.trimmed();
     // The year marks are taken out of the name; other brackets belong to it.
     QList<YearMark> marks;
@@ -82,7 +75,9 @@ std::optional<LineCelebration> readCelebration(const QString& written, int year,
     cleaned += QStringView(trimmed).mid(from);
 
     QStringList tokens = cleaned.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    LineCelebration c;
+    WrittenCelebration w;
+    w.marks = marks;
+    LineCelebration& c = w.celebration;
     int rankWords = 0;
     while (!tokens.isEmpty()) {
         const auto word = tokens.last() == QLatin1String("+")
@@ -114,7 +109,14 @@ std::optional<LineCelebration> readCelebration(const QString& written, int year,
         out.octaveDay = true;
         return std::nullopt;
     }
-    for (const YearMark& mark : marks) {
+    return w;
+}
+
+} // namespace
+
+std::optional<LineCelebration> inYear(const WrittenCelebration& written, int year) {
+    LineCelebration c = written.celebration;
+    for (const YearMark& mark : written.marks) {
         switch (mark.kind) {
         case YearMark::From:
             if (year < mark.year)
@@ -139,10 +141,18 @@ std::optional<LineCelebration> readCelebration(const QString& written, int year,
     return c;
 }
 
-} // namespace
-
 DayLine readDayLine(const QString& line, int year) {
-    DayLine out;
+    const WrittenLine written = parseDayLine(line);
+    DayLine out{{}, written.colourLetter, written.octaveDay, written.faults};
+    for (const WrittenCelebration& w : written.celebrations) {
+        if (const auto c = inYear(w, year))
+            out.celebrations.append(*c);
+    }
+    return out;
+}
+
+WrittenLine parseDayLine(const QString& line) {
+    WrittenLine out;
     QString text = line;
     // The colour letter: the last character after " -".
     const qsizetype n = text.size();
@@ -152,7 +162,7 @@ DayLine readDayLine(const QString& line, int year) {
         text.chop(3);
     }
     for (const QString& part : text.split(QLatin1Char(';'))) {
-        if (const auto c = readCelebration(part, year, out))
+        if (const auto c = parseCelebration(part, out))
             out.celebrations.append(*c);
     }
     return out;

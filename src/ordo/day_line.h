@@ -16,6 +16,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace ordo {
 
 // The rank a day line gives a celebration.
@@ -41,6 +43,27 @@ struct DayLine {
 
 // The line read for `year`.
 DayLine readDayLine(const QString& line, int year);
+
+// The same in two steps: the line as written, marks and all, which holds for every year; then
+// each celebration in a year (none when it is not kept that year).
+struct YearMark {
+    enum Kind { From, Until, RankUntil, NameUntil, Note } kind;
+    int year = 0;
+    LineRank rank = LineRank::OptionalMemorial;
+    QString name;
+};
+struct WrittenCelebration {
+    LineCelebration celebration; // as kept with no year mark applied
+    QList<YearMark> marks;
+};
+struct WrittenLine {
+    QList<WrittenCelebration> celebrations;
+    QChar colourLetter;
+    bool octaveDay = false;
+    QList<LineFault> faults;
+};
+WrittenLine parseDayLine(const QString& line);
+std::optional<LineCelebration> inYear(const WrittenCelebration& written, int year);
 
 // The name of a rank as the calendar writes it in full: "Solemnidad", "Fiesta", "Memoria
 // obligatoria", "Memoria libre".

@@ -4,6 +4,9 @@
 #include "ordo/precedence.h"
 #include "ordo/proper_of_time.h"
 
+#include <QHash>
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
 
@@ -129,6 +132,18 @@ int tomoOf(Season season, std::optional<int> week) {
     return 0;
 }
 
+// The day line as written, remembered: a range of days meets each line once a year. One memory
+// per thread, emptied when it grows past any calendar's size.
+const WrittenLine& writtenLineOf(const QString& text) {
+    thread_local QHash<QString, WrittenLine> read;
+    constexpr qsizetype kRemembered = 4096;
+    if (const auto it = read.constFind(text); it != read.constEnd())
+        return *it;
+    if (read.size() >= kRemembered)
+        read.clear();
+    return *read.insert(text, parseDayLine(text));
+}
+
 } // namespace
 
 QString rankName(Rank rank) {
@@ -179,26 +194,30 @@ Ordo ordoOf(const OrdoDay& day) {
     // The day of the Proper of Time competes first; a later candidate wins only with a lower
     // row, so that on a tie the movable celebration (the Ascension on its Sunday) comes before the
     // Proper of Time and a day line's celebration after both.
-    QList<Candidate> candidates;
+    QVarLengthArray<Candidate, 8> candidates;
     const MovableRow* movable = movableRow(day.numMovil);
     if (movable) {
         const bool solemn = movable->rank == Rank::Solemnidad;
         candidates.append({day.movableName, movable->precedence, movable->rank,
                            solemn || movable->rank == Rank::Fiesta, solemn || sunday});
-        candidates.last().prevailsAmongMemorials = movable->rank == Rank::MemoriaObligatoria;
+        candidates.back().prevailsAmongMemorials = movable->rank == Rank::MemoriaObligatoria;
     }
     candidates.append({time.name, timeRubrics.precedence, timeRubrics.rank, timeRubrics.gloria,
                        timeRubrics.credo});
 
-    const DayLine line = readDayLine(day.dayLine, day.date.year());
+    const WrittenLine& line = writtenLineOf(day.dayLine);
     // The day line names the movable celebration itself on its fixed day (1 January, Christmas,
     // the Immaculate Conception kept on its Sunday): one celebration, with the line's precept.
     const bool lineIsMovable =
         movable && movable->homeMonth == day.date.month() && movable->homeDay == day.date.day();
-    for (const LineCelebration& c : line.celebrations) {
+    for (const WrittenCelebration& written : line.celebrations) {
+        const std::optional<LineCelebration> kept = inYear(written, day.date.year());
+        if (!kept)
+            continue;
+        const LineCelebration& c = *kept;
         if (lineIsMovable && c.rank == LineRank::Solemnity) {
-            candidates.first().precept = c.precept;
-            candidates.first().fromLine = true;
+            candidates.front().precept = c.precept;
+            candidates.front().fromLine = true;
             continue;
         }
         if (day.solemnityMovedAway && c.rank == LineRank::Solemnity)
@@ -214,7 +233,7 @@ Ordo ordoOf(const OrdoDay& day) {
         if (!isMemorial(c) && (!best || c.precedence < best->precedence))
             best = &c;
     }
-    QList<const Candidate*> memorials;
+    QVarLengthArray<const Candidate*, 8> memorials;
     for (const Candidate& c : candidates) {
         if (isMemorial(c))
             memorials.append(&c);
@@ -227,7 +246,7 @@ Ordo ordoOf(const OrdoDay& day) {
         for (const Candidate* m : memorials)
             ordo.libres.append(m->name);
     } else if (best->precedence == Precedence::Weekdays) {
-        QList<const Candidate*> obligatory;
+        QVarLengthArray<const Candidate*, 8> obligatory;
         for (const Candidate* m : memorials) {
             if (m->precedence == Precedence::GeneralMemorials)
                 obligatory.append(m);
@@ -238,7 +257,7 @@ Ordo ordoOf(const OrdoDay& day) {
         if (marian != obligatory.end()) {
             kept = *marian;
         } else if (obligatory.size() == 1) {
-            kept = obligatory.first();
+            kept = obligatory.front();
         } else {
             // None, or several that then become optional: the weekday, with them all to choose.
             for (const Candidate* m : memorials)

@@ -1,5 +1,7 @@
 #include "ordo/proper_of_time.h"
 
+#include <QHash>
+
 #include <array>
 
 namespace ordo {
@@ -70,16 +72,42 @@ const DayRubrics& rubricsOf(TimeDay kind) {
 }
 
 QString romanNumeral(int number) {
-    static const std::array<const char*, 10> units = {"",  "I",  "II",  "III",  "IV",
-                                                      "V", "VI", "VII", "VIII", "IX"};
-    static const std::array<const char*, 4> tens = {"", "X", "XX", "XXX"};
-    if (number <= 0 || number >= 40)
+    constexpr int kMade = 40;
+    // Made once: a range of days writes one or two a day.
+    static const QStringList numerals = [] {
+        static const std::array<const char*, 10> units = {"",  "I",  "II",  "III",  "IV",
+                                                          "V", "VI", "VII", "VIII", "IX"};
+        static const std::array<const char*, 4> tens = {"", "X", "XX", "XXX"};
+        QStringList list;
+        for (int n = 0; n < kMade; ++n)
+            list.append(QLatin1String(tens.at(static_cast<std::size_t>(n / 10))) +
+                        QLatin1String(units.at(static_cast<std::size_t>(n % 10))));
+        return list;
+    }();
+    if (number <= 0 || number >= kMade)
         return QString::number(number);
-    return QLatin1String(tens.at(static_cast<std::size_t>(number / 10))) +
-           QLatin1String(units.at(static_cast<std::size_t>(number % 10)));
+    return numerals.at(number);
 }
 
 ProperOfTime properOfTime(const OrdoDay& day) {
+    // What the day of the Proper of Time depends on, packed: the season, the weekday, the week,
+    // the date in Christmas time and from 17 December, and whether it is Ash Wednesday or Holy
+    // Thursday. Each is made once: a range of days makes one a day.
+    const bool dated = day.season == Season::ChristmasDecember ||
+                       day.season == Season::ChristmasJanuary ||
+                       (day.season == Season::Advent && day.date.day() >= 17);
+    const quint32 key =
+        quint32(day.season) | quint32(day.weekday) << 4 |
+        quint32(day.week ? *day.week + 1 : 0) << 7 |
+        (dated ? quint32(day.date.month()) << 14 | quint32(day.date.day()) << 18 : 0) |
+        quint32(day.numMovil == kAshWednesday) << 23 | quint32(day.numMovil == kHolyThursday) << 24;
+    thread_local QHash<quint32, ProperOfTime> made;
+    if (const auto it = made.constFind(key); it != made.constEnd())
+        return *it;
+    return *made.insert(key, makeProperOfTime(day));
+}
+
+ProperOfTime makeProperOfTime(const OrdoDay& day) {
     const std::size_t weekday = static_cast<std::size_t>(day.weekday);
     const bool sunday = day.weekday == liturgy::Sunday;
     switch (day.season) {

@@ -37,7 +37,9 @@ struct ProperOfTime {
     TimeDay kind = TimeDay::Weekday;
     QString name;
 };
+// Each made once per thread, then remembered.
 ProperOfTime properOfTime(const OrdoDay& day);
+ProperOfTime makeProperOfTime(const OrdoDay& day);
 
 // "I" .. "XXXIV".
 QString romanNumeral(int number);
