@@ -1,5 +1,5 @@
 // The data check: the shipped data and a data directory of 2000..2016 are sound, and every
-// kind of broken data is named with its file and line.
+// kind of broken data is named with its file and line, also where the days are still shown.
 
 #include "datacheck/data_check.h"
 #include "platform/text_file.h"
@@ -31,6 +31,7 @@ enum class Edit {
     Insert,    // `text` inserted `column` times before line `line`
     Drop,      // line `line` removed
     Double,    // line `line` written twice
+    Utf8Line,  // line `line` becomes `text`, written in UTF-8
 };
 
 QString dump(const QList<datacheck::Problem>& problems) {
@@ -90,6 +91,10 @@ void apply(ShippedCopy& data, Edit edit, const QString& file, int line, int colu
             lines.insert(line - 1, textfile::encode(text) + '\r');
         data.write(file, lines.join('\n'));
         break;
+    case Edit::Utf8Line:
+        lines[line - 1] = text.toUtf8() + '\r';
+        data.write(file, lines.join('\n'));
+        break;
     case Edit::Drop:
     case Edit::Double: {
         const QByteArray copy = lines.takeAt(line - 1);
@@ -139,6 +144,8 @@ private Q_SLOTS:
     void newDataForms();
     void eachFaultIsNamedWithFileAndLine_data();
     void eachFaultIsNamedWithFileAndLine();
+    void changesOfWhatIsShownAreNamed_data();
+    void changesOfWhatIsShownAreNamed();
     void filesAfterAGapAreNamed();
     void problemsComeInFileAndLineOrder();
 };
@@ -161,8 +168,9 @@ void TstDataCheck::soundLinesPass_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("text");
-    QTest::newRow("c19 earliest week") << "c19.txt" << 11 << "09-06";
-    QTest::newRow("c19 latest week") << "c19.txt" << 11 << "09-11";
+    // In the years they are the weeks of (Easter on 23 March 2008 and on 25 April 2038).
+    QTest::newRow("c19 earliest week") << "c19.txt" << 10 << "08-06";
+    QTest::newRow("c19 latest week") << "c19.txt" << 40 << "38-11";
     QTest::newRow("c21 without celebration") << "c21.txt" << 20 << "18-sin celebración";
     QTest::newRow("c24 moved to 9 December") << "c24.txt" << 21 << "19-09-dic";
 }
@@ -294,6 +302,45 @@ void TstDataCheck::eachFaultIsNamedWithFileAndLine() {
         return p.file == file && p.line == expectedLine && !p.text.isEmpty();
     });
     QVERIFY2(named, qPrintable(dump(problems)));
+}
+
+void TstDataCheck::changesOfWhatIsShownAreNamed_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("warning"); // the day is still shown, differently
+    const auto row = [](const char* name, Edit edit, const char* file, int line,
+                        const QString& text, bool warning) {
+        QTest::newRow(name) << edit << file << line << text << warning;
+    };
+    row("unknown colour letter", Edit::Line, "06.txt", 1, "S. Justino, mr. Me -m", true);
+    row("blank after the letter", Edit::Line, "06.txt", 3, "Stos. Carlos Lwanga, mr. Me -r ", true);
+    row("no-break space after the letter", Edit::Line, "06.txt", 5, "S. Bonifacio Me -r\u00A0",
+        true);
+    row("c12 without its name", Edit::Line, "c12.txt", 1, "", true);
+    // Christ the King on 23 November 2036 in week 35, on 22 November 2009 in week 33.
+    row("c19 a week high", Edit::Line, "c19.txt", 38, "36-10", true);
+    row("c19 a week low", Edit::Line, "c19.txt", 11, "09-08", true);
+    row("30 April said not to exist", Edit::Line, "04.txt", 30, "No existe este día", true);
+    row("29 February said not to exist", Edit::Line, "02.txt", 29, "No existe este día", true);
+    row("dash in UTF-8", Edit::Utf8Line, "06.txt", 1, "S. Justino — mr. Me -r", false);
+    row("line separator in UTF-8", Edit::Utf8Line, "06.txt", 1, "S. Justino\u2028Me -r", false);
+    row("apostrophe in UTF-8", Edit::Utf8Line, "06.txt", 1, "S. Justino’s Me -r", false);
+}
+
+void TstDataCheck::changesOfWhatIsShownAreNamed() {
+    QFETCH(Edit, edit);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(bool, warning);
+    ShippedCopy data;
+    apply(data, edit, file, line, 0, text);
+    const auto problems = datacheck::checkDataDirectory(data.ruta());
+    QVERIFY2(problems.size() == 1 && problems.first().file == file &&
+                 problems.first().line == line && problems.first().warning == warning,
+             qPrintable(dump(problems)));
 }
 
 void TstDataCheck::filesAfterAGapAreNamed() {
