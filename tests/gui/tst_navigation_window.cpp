@@ -1,6 +1,7 @@
 // The step buttons, the tooltip of the celebrations line and the today button in the main
 // window: what a click and a held button show, the border while a button is down, any mouse
-// button, the tooltip of a long line, a fault while stepping, and the return to today.
+// button, a double-click on a step button or a toggle as one click, the tooltip of a long line, a
+// fault while stepping, and the return to today.
 
 #include "support/form1_test_seam.h"
 #include "support/main_window_fixture.h"
@@ -15,7 +16,8 @@ namespace {
 
 void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton) {
     const QPointF pos(widget->width() / 2.0, widget->height() / 2.0);
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const Qt::MouseButtons held = down ? button : Qt::NoButton;
     QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
@@ -39,6 +41,8 @@ private Q_SLOTS:
     void clickMakesOneStep_data();
     void clickMakesOneStep();
     void heldButtonMakesSeveralSteps();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
     void todayButtonStepsFromToday();
     void faultWhileHeldIsToldOnce();
     void tooltipShowsALongLine_data();
@@ -80,6 +84,34 @@ void TstNavigationWindow::heldButtonMakesSeveralSteps() {
     QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 5/4"));
     QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QVERIFY(w.form.Label18->isBoxed());
+}
+
+void TstNavigationWindow::doubleClickIsOneClick_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("captions"); // of Label10, Label13 and Label14 afterwards
+    QTest::newRow("list toggle") << "Label10"
+                                 << QStringList{"Ocultar celebraciones", "Notas", "Dia 12/4"};
+    QTest::newRow("notes toggle") << "Label13"
+                                  << QStringList{"Ver celebraciones", "Cerrar", "Dia 12/4"};
+    QTest::newRow("day forward") << "Label19"
+                                 << QStringList{"Ver celebraciones", "Notas", "Dia 13/4"};
+}
+
+void TstNavigationWindow::doubleClickIsOneClick() {
+    QFETCH(QString, label);
+    QFETCH(QStringList, captions);
+    StartedMainWindow w;
+    auto* target = w.form.findChild<FormLabel*>(label);
+    // As the window system delivers it: a click, then a double-click event and its release,
+    // each release followed by the end of the step button's wait.
+    for (const QEvent::Type press : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        mouse(target, press);
+        mouse(target, QEvent::MouseButtonRelease);
+        Form1TestSeam(w.form).stepRepeat().tick();
+    }
+    QCOMPARE((QStringList{w.form.Label10->text(), w.form.Label13->text(), w.form.Label14->text()}),
+             captions);
+    QVERIFY(target->isBoxed());
 }
 
 void TstNavigationWindow::todayButtonStepsFromToday() {
