@@ -175,8 +175,6 @@ void Form1::buildControls() {
 
     label(Label18, "Label18", QStringLiteral("\u25B2"), 1320, 600, 255, 255, face(), arrowFg, true);
     label(Label14, "Label14", {}, 1560, 720, 4935, 255, kWhite, kBlue, true);
-    // A line too long for the label wraps out of sight, so its beginning stays readable.
-    Label14->setWordWrap(true);
     button(Command6, "Command6", QStringLiteral("Siglas"), 6840, 720, 690, 375);
     label(Label19, "Label19", QStringLiteral("\u25BC"), 1320, 840, 255, 255, face(), arrowFg, true);
     label(Label20, "Label20", {}, 6000, 975, 375, 255, face(), kWhite, false);

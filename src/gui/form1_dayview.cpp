@@ -141,8 +141,12 @@ void Form1::showLine(const QString& line, int month, int day) {
 }
 
 void Form1::Flech() {
-    Label20->setText(
-        overflow::markFor(Label14->text(), [this](const QString& t) { return textWidthTwips(t); }));
+    const QString mark =
+        overflow::markFor(Label14->text(), [this](const QString& t) { return textWidthTwips(t); });
+    Label20->setText(mark);
+    // A line that fits is centred; a longer one shows its beginning, as a text box does, and is
+    // cut at the label's right end, blanks or not.
+    Label14->setAlignment((mark.isEmpty() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
 }
 
 void Form1::clockTick() {

@@ -33,6 +33,16 @@ QString longLine() {
     return QStringLiteral("Santos ").repeated(40) + QStringLiteral("-b");
 }
 
+// Whether the label draws in its caption's colour in its first ten pixels, above the baseline.
+bool inkAtLeft(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    for (int x = 1; x < 11; ++x)
+        for (int y = 1; y < image.height() / 2; ++y)
+            if (const QColor c = image.pixelColor(x, y); c.blue() > c.red() + 60)
+                return true;
+    return false;
+}
+
 } // namespace
 
 class TstNavigationWindow : public QObject {
@@ -152,6 +162,8 @@ void TstNavigationWindow::tooltipShowsALongLine_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("shown");
     QTest::newRow("long line") << longLine() << true;
+    // Its middle has ink only on the baseline.
+    QTest::newRow("long line without blanks") << "WWW" + QString(400, '.') + "-b" << true;
     QTest::newRow("short line") << QStringLiteral("S. Isidoro, Me-b") << false;
     QTest::newRow("empty line") << QString() << false;
 }
@@ -168,6 +180,8 @@ void TstNavigationWindow::tooltipShowsALongLine() {
     QVERIFY(w.form.Label14->accessibleDescription().endsWith(date + QLatin1Char(')')) ||
             w.form.Label14->accessibleDescription() == date);
     QCOMPARE(!w.form.Label20->text().isEmpty(), shown); // the overflow mark agrees
+    // A long line shows its beginning; a short one stays centred.
+    QCOMPARE(inkAtLeft(w.form.Label14), shown);
 }
 
 void TstNavigationWindow::tooltipFollowsThePointerNotTheCaption() {
