@@ -38,8 +38,12 @@ QString problemLine(const Problem& problem);
 // names last; within a file by line, the whole file's problems first.
 bool problemBefore(const Problem& a, const Problem& b);
 
+// How many problems the window's message shows.
+inline constexpr int kProblemsShown = 3;
+
 // The message the window shows when the check finds problems: the first `shown` of them and how
 // to see them all. Empty for no problem.
-QString problemsMessage(const QList<Problem>& problems, const QString& ruta, int shown = 3);
+QString problemsMessage(const QList<Problem>& problems, const QString& ruta,
+                        int shown = kProblemsShown);
 
 } // namespace datacheck

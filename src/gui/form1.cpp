@@ -316,10 +316,13 @@ void Form1::tellStartReport(const QList<datacheck::Problem>& problems) {
     if (!startReport_)
         return;
     QStringList parts = startReport_->told;
-    // The check names the run's fault with its line when it finds the same file at fault.
+    // The check names the run's fault with its line when the problems its message shows hold
+    // the same file at fault; else the run's own message says why the day is not shown.
     if (const std::optional<DataFault>& fault = startReport_->runFault) {
         const QString file = QFileInfo(fault->path()).fileName();
-        const bool named = std::any_of(problems.cbegin(), problems.cend(),
+        const auto shown =
+            problems.cbegin() + std::min(problems.size(), qsizetype(datacheck::kProblemsShown));
+        const bool named = std::any_of(problems.cbegin(), shown,
                                        [&file](const auto& p) { return p.file == file; });
         if (!named)
             parts.append(fault->message());

@@ -65,6 +65,8 @@ void Form1::runDayView(const QDate& today, const calendar::CalendarSource& files
         lastFault_.clear();
         dataWatcher_.reset();
         retryTimer_.stop();
+        if (startReport_)
+            startReport_->runFault.reset(); // mended before the start's report is told
         return;
     }
     // The date is not taken as shown: the run is tried again once the data changes.
