@@ -37,6 +37,7 @@ struct YearDate {
     QDate date;        // invalid when the line holds no usable date
     QString text;      // the line as written
     bool none = false; // the line says the year has no such celebration ("yy-sin celebración")
+    int week = 0;      // c19.txt: the week after Pentecost, when the line holds one in range
 };
 
 // Movable-celebration file `number`: every year line, and a line for every year `listed`
@@ -51,7 +52,8 @@ void checkOrder(const QList<QList<YearDate>>& dates, QList<Problem>& out);
 
 // The rules of each movable celebration within its year, checked against the data itself:
 // its weekday, its distance from Easter Sunday as c5.txt gives it, the days it can fall on,
-// and for the solemnities that the calendar moves, whether their own day is impeded that year.
+// for the solemnities that the calendar moves, whether their own day is impeded that year, and
+// whether the week of c19.txt brings Christ the King to week 34.
 // `dates` as for checkOrder.
 void checkRules(const QList<QList<YearDate>>& dates, QList<Problem>& out);
 

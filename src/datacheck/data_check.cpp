@@ -2,6 +2,7 @@
 
 #include "calendar_data/calendar_files.h"
 #include "datacheck/check_parts.h"
+#include "liturgical_time/liturgical_colour.h"
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 
@@ -25,6 +26,51 @@ void add(QList<Problem>& out, const QString& file, int line, const QString& text
 
 void warn(QList<Problem>& out, const QString& file, int line, const QString& text) {
     out.append(Problem{file, line, text, true});
+}
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x00A0);
+}
+
+// The line of a day the month has (`date`, "3 de junio"), which the day view shows: a text, and
+// at its end the colour letter after a dash ("... Me -r"). A dash and another letter, or blanks
+// after the letter, leave the day without its letter, so that it takes the season's colour.
+void checkDayLine(const QString& line, const QString& file, const QString& date, int day,
+                  QList<Problem>& out) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty()) {
+        warn(out, file, day, QStringLiteral("el texto del %1 está vacío.").arg(date));
+        return;
+    }
+    if (trimmed == QStringLiteral("No existe este día")) {
+        warn(out, file, day,
+             QStringLiteral("el %1 existe, y su línea dice \"No existe este día\": es la "
+                            "línea de otro día o de otro mes.")
+                 .arg(date));
+        return;
+    }
+    qsizetype end = line.size();
+    while (end > 0 && isBlank(line.at(end - 1)))
+        --end;
+    if (end < 2 || line.at(end - 2) != QLatin1Char('-') || !line.at(end - 1).isLetter())
+        return;
+    const QString letters = liturgy::colourLetters();
+    const QChar letter = line.at(end - 1);
+    if (!letters.contains(letter)) {
+        QStringList names;
+        for (const QChar c : letters)
+            names << QString(c);
+        warn(out, file, day,
+             QStringLiteral("la línea del %1 acaba en \"-%2\", y \"%2\" no es ninguna de las "
+                            "letras de color (%3): el día toma el color del tiempo.")
+                 .arg(date, QString(letter), names.join(QStringLiteral(", "))));
+    } else if (end < line.size()) {
+        warn(out, file, day,
+             QStringLiteral("hay blancos tras la letra de color \"%1\" del %2, que la ocultan: "
+                            "el día toma el color del tiempo.")
+                 .arg(letter)
+                 .arg(date));
+    }
 }
 
 // A month file: one line per day, 31 whatever the month's length. Lines after the 31st are
@@ -57,11 +103,11 @@ void checkMonth(int month, const QStringList& lines, const QString& file, QList<
     }
     // The days the month has (29 February included): a day shows its text.
     for (int day = 1; day <= kMonthLines && day <= lines.size(); ++day)
-        if (QDate(2000, month, day).isValid() && lines.at(day - 1).trimmed().isEmpty())
-            warn(out, file, day,
-                 QStringLiteral("el texto del %1 de %2 está vacío.")
-                     .arg(day)
-                     .arg(calendar::nomMes().at(month - 1).toLower()));
+        if (QDate(2000, month, day).isValid())
+            checkDayLine(
+                lines.at(day - 1), file,
+                QStringLiteral("%1 de %2").arg(day).arg(calendar::nomMes().at(month - 1).toLower()),
+                day, out);
 }
 
 QString faultText(const DataFault& fault) {
@@ -83,8 +129,10 @@ bool looksUtf16(const QByteArray& bytes) {
 
 // Where a file shows that it was saved in UTF-8: its mark, the first character of a file that
 // reads as UTF-8 throughout, or in a file of mixed lines the first Spanish letter written in
-// UTF-8 (two bytes that read in Windows-1252 as "Ã" or "Â" and one more character, which no
-// Spanish text holds). None for a file of Windows-1252 text.
+// UTF-8 (two bytes that read in Windows-1252 as "Ã" or "Â" and one more character) or the first
+// dash, quote, space or sign of U+2000 .. U+21FF ("—", "’", "€", U+2028: three bytes that read as
+// "â" and two more characters, "â€”"), which no Spanish text holds. None for a file of
+// Windows-1252 text.
 std::optional<qsizetype> utf8Mark(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return 0;
@@ -94,10 +142,15 @@ std::optional<qsizetype> utf8Mark(const QByteArray& bytes) {
         return std::nullopt;
     if (QUtf8StringView(bytes).isValidUtf8())
         return high - bytes.cbegin();
+    const auto byte = [&bytes](qsizetype i) {
+        return i < bytes.size() ? static_cast<unsigned char>(bytes.at(i)) : 0;
+    };
+    const auto follows = [&byte](qsizetype i) { return (byte(i) & 0xC0) == 0x80; };
     for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(bytes.at(i));
-        const auto next = static_cast<unsigned char>(bytes.at(i + 1));
-        if ((lead == 0xC2 || lead == 0xC3) && (next & 0xC0) == 0x80)
+        const unsigned char lead = byte(i);
+        if ((lead == 0xC2 || lead == 0xC3) && follows(i + 1))
+            return i;
+        if (lead == 0xE2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x87 && follows(i + 2))
             return i;
     }
     return std::nullopt;
@@ -133,10 +186,18 @@ std::optional<QStringList> readChecked(const QString& path, const QString& file,
     if (const auto mark = utf8Mark(bytes)) {
         const QByteArray sequence =
             bytes.mid(*mark, utf8Length(static_cast<unsigned char>(bytes.at(*mark))));
+        // A character that shows nothing (a space, a line separator) is named by its code.
+        const QString meant = QString::fromUtf8(sequence);
+        const char32_t code = meant.isEmpty() ? 0 : meant.toUcs4().constFirst();
+        const bool visible = QChar::isPrint(code) && !QChar::isSpace(code);
         add(out, file, lineOf(bytes, *mark),
             QStringLiteral("parece guardado en UTF-8 y no en Windows-1252: \"%1\" está en lugar "
-                           "de \"%2\".")
-                .arg(textfile::decode(sequence), QString::fromUtf8(sequence)));
+                           "%2.")
+                .arg(textfile::decode(sequence),
+                     visible ? QStringLiteral("de \"%1\"").arg(meant)
+                             : QStringLiteral("del carácter U+%1")
+                                   .arg(QString::number(code, 16).toUpper().rightJustified(
+                                       4, QLatin1Char('0')))));
     }
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);

@@ -68,9 +68,11 @@ public:
     YearDate yearLine(const QString& text, int line, int j);
     void lineCount(qsizetype lines, const YearSet& listed);
     void add(int line, const QString& text) { out_.append(Problem{file_, line, text}); }
+    void warn(int line, const QString& text) { out_.append(Problem{file_, line, text, true}); }
 
 private:
-    void week(const QString& text, int line);
+    // The week of a line of c19.txt; 0 when it holds none in range.
+    int week(const QString& text, int line);
     QString formName() const;
 
     int number_;
@@ -86,19 +88,21 @@ QString MovableCheck::formName() const {
     return QStringLiteral("aa-dd-mmm");
 }
 
-void MovableCheck::week(const QString& text, int line) {
+int MovableCheck::week(const QString& text, int line) {
     static const QRegularExpression form(QStringLiteral("^\\d\\d-\\d\\d$"));
     if (!form.match(text).hasMatch()) {
         add(line, QStringLiteral("%1 no tiene la forma %2.").arg(quoted(text), formName()));
-        return;
+        return 0;
     }
     const int week = text.mid(3).toInt();
-    if (week < kFirstWeekAfterPentecost || week > kLastWeekAfterPentecost)
-        add(line, QStringLiteral("la semana %1 no puede ser la que empieza tras Pentecostés: "
-                                 "es siempre de la %2 a la %3.")
-                      .arg(week)
-                      .arg(kFirstWeekAfterPentecost)
-                      .arg(kLastWeekAfterPentecost));
+    if (week >= kFirstWeekAfterPentecost && week <= kLastWeekAfterPentecost)
+        return week;
+    add(line, QStringLiteral("la semana %1 no puede ser la que empieza tras Pentecostés: "
+                             "es siempre de la %2 a la %3.")
+                  .arg(week)
+                  .arg(kFirstWeekAfterPentecost)
+                  .arg(kLastWeekAfterPentecost));
+    return 0;
 }
 
 YearDate MovableCheck::yearLine(const QString& text, int line, int j) {
@@ -114,10 +118,8 @@ YearDate MovableCheck::yearLine(const QString& text, int line, int j) {
                       .arg(quoted(text), QString::number(year), QStringLiteral("20") + yy));
         return {};
     }
-    if (number_ == kWeekFile) {
-        week(text, line);
-        return {};
-    }
+    if (number_ == kWeekFile)
+        return YearDate{{}, text, false, week(text, line)};
     if (mayLackCelebration(number_) && text == yearText(j) + kWithoutCelebration)
         return YearDate{{}, text, true};
     const QRegularExpressionMatch match = dateForm().match(text);
@@ -162,6 +164,11 @@ void MovableCheck::lineCount(qsizetype lines, const YearSet& listed) {
 QList<YearDate> checkMovable(int number, const QStringList& lines,
                              const std::optional<YearSet>& listed, QList<Problem>& out) {
     MovableCheck check(number, out);
+    // The name is what the window shows on the celebration's day (the heading of c19.txt is
+    // never shown).
+    if (number != kWeekFile && !lines.isEmpty() && lines.first().trimmed().isEmpty())
+        check.warn(1, QStringLiteral("la primera línea, el nombre de la celebración, está vacía: "
+                                     "el día en que cae no muestra su nombre."));
     QList<YearDate> dates(kYears);
     for (int i = 1; i < lines.size(); ++i) {
         const QString& text = lines.at(i);

@@ -20,6 +20,10 @@ namespace datacheck {
 namespace {
 
 constexpr int kEasterFile = 5;
+constexpr int kWeekFile = 19;
+// Christ the King is the Sunday of the 34th and last week of Ordinary Time.
+constexpr int kChristTheKingWeek = 34;
+constexpr int kPentecostFromEaster = 49;
 
 struct Day {
     int month = 0;
@@ -209,6 +213,7 @@ private:
     }
     void rule(const Rule& r, const YearDate& e, int j);
     void moved(const MovedSolemnity& m, const YearDate& e, int j);
+    void weekAfterPentecost(int j);
 
     const QList<QList<YearDate>>& dates_;
     QList<Problem>& out_;
@@ -312,6 +317,33 @@ void RuleCheck::moved(const MovedSolemnity& m, const YearDate& e, int j) {
                 .arg(where));
 }
 
+// The window counts the weeks after Pentecost from the week of c19.txt, one more each Sunday, so
+// that week N brings the Sunday between 20 and 26 November, Christ the King, to week N plus the
+// weeks from Pentecost to it.
+void RuleCheck::weekAfterPentecost(int j) {
+    if (kWeekFile >= dates_.size() || j >= dates_.at(kWeekFile).size() || !easter_.isValid())
+        return;
+    const YearDate& e = dates_.at(kWeekFile).at(j);
+    if (e.week == 0)
+        return;
+    const QDate pentecost = easter_.addDays(kPentecostFromEaster);
+    QDate king(2000 + j, 11, 20);
+    king = king.addDays((Qt::Sunday - king.dayOfWeek()) % 7);
+    const int shown = e.week + int(pentecost.daysTo(king) / 7);
+    if (shown == kChristTheKingWeek)
+        return;
+    out_.append(Problem{
+        calendar::movableFile(QString(), kWeekFile), j + 2,
+        QStringLiteral("con la semana %1 tras Pentecostés (%2), Cristo Rey (%3) queda en la "
+                       "semana %4, y su semana es la %5: la línea debe ser \"%6-%7\".")
+            .arg(e.week)
+            .arg(dayName(pentecost), dayName(king))
+            .arg(shown)
+            .arg(kChristTheKingWeek)
+            .arg(calendar::twoDigits(j), calendar::twoDigits(e.week + kChristTheKingWeek - shown)),
+        true});
+}
+
 QDate RuleCheck::agreedEaster(int j) const {
     QHash<QDate, int> votes;
     for (const Rule& r : kRules)
@@ -353,6 +385,7 @@ void RuleCheck::year(int j) {
     for (const MovedSolemnity& m : kMoved)
         if (const YearDate* e = entry(m.number, j))
             moved(m, *e, j);
+    weekAfterPentecost(j);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ struct DayView {
     QString dia;                 // "01".."31"
     QString anio;                // year - 2000, two digits
     int nAnio = 0;               // numeric value of anio
-    bool inCalendar = false;     // the year is one of 2000..2016 and listed in "cal.txt"
+    bool inCalendar = false;     // a year of 2000..2099 that "cal.txt" lists and c1..c20 hold
     QString archMes;             // path of today's month file
     std::optional<int> weekday;  // 0 = Sunday; none when "cal.txt" gives no match
     QString dayLine;             // Label14

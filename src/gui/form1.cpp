@@ -175,8 +175,6 @@ void Form1::buildControls() {
 
     label(Label18, "Label18", QStringLiteral("\u25B2"), 1320, 600, 255, 255, face(), arrowFg, true);
     label(Label14, "Label14", {}, 1560, 720, 4935, 255, kWhite, kBlue, true);
-    // A line too long for the label wraps out of sight, so its beginning stays readable.
-    Label14->setWordWrap(true);
     button(Command6, "Command6", QStringLiteral("Siglas"), 6840, 720, 690, 375);
     label(Label19, "Label19", QStringLiteral("\u25BC"), 1320, 840, 255, 255, face(), arrowFg, true);
     label(Label20, "Label20", {}, 6000, 975, 375, 255, face(), kWhite, false);
@@ -318,10 +316,13 @@ void Form1::tellStartReport(const QList<datacheck::Problem>& problems) {
     if (!startReport_)
         return;
     QStringList parts = startReport_->told;
-    // The check names the run's fault with its line when it finds the same file at fault.
+    // The check names the run's fault with its line when the problems its message shows hold
+    // the same file at fault; else the run's own message says why the day is not shown.
     if (const std::optional<DataFault>& fault = startReport_->runFault) {
         const QString file = QFileInfo(fault->path()).fileName();
-        const bool named = std::any_of(problems.cbegin(), problems.cend(),
+        const auto shown =
+            problems.cbegin() + std::min(problems.size(), qsizetype(datacheck::kProblemsShown));
+        const bool named = std::any_of(problems.cbegin(), shown,
                                        [&file](const auto& p) { return p.file == file; });
         if (!named)
             parts.append(fault->message());

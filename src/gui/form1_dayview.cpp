@@ -65,6 +65,8 @@ void Form1::runDayView(const QDate& today, const calendar::CalendarSource& files
         lastFault_.clear();
         dataWatcher_.reset();
         retryTimer_.stop();
+        if (startReport_)
+            startReport_->runFault.reset(); // mended before the start's report is told
         return;
     }
     // The date is not taken as shown: the run is tried again once the data changes.
@@ -148,8 +150,12 @@ void Form1::showLine(const QString& line, int month, int day) {
 }
 
 void Form1::Flech() {
-    Label20->setText(
-        overflow::markFor(Label14->text(), [this](const QString& t) { return textWidthTwips(t); }));
+    const QString mark =
+        overflow::markFor(Label14->text(), [this](const QString& t) { return textWidthTwips(t); });
+    Label20->setText(mark);
+    // A line that fits is centred; a longer one shows its beginning, as a text box does, and is
+    // cut at the label's right end, blanks or not.
+    Label14->setAlignment((mark.isEmpty() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
 }
 
 void Form1::clockTick() {

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 // A label as a screen reader meets it. Its name is its accessible name, or its caption when it
@@ -140,8 +142,15 @@ void FormLabel::mousePressEvent(QMouseEvent* event) {
 void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     Q_EMIT mouseUp();
-    if (rect().contains(event->position().toPoint()))
+    const bool second = std::exchange(doubleClick_, false);
+    if (!second && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
+}
+
+void FormLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Not a press: the first click of the pair has done what a click does.
+    event->accept();
+    doubleClick_ = true;
 }
 
 void FormLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -1,9 +1,11 @@
 #pragma once
 // A label of the main window: a caption with its own background and text colour, a single-line
 // border that can be switched off, and the press, release, click and pointer-move events that
-// the step buttons, toggles and the celebrations line react to. A label given the keyboard focus
-// (a toggle) is clicked with Space or Enter as a button is. A screen reader hears its accessible
-// name and, as description, the caption when that is not the name (what a field shows).
+// the step buttons, toggles and the celebrations line react to. A double-click is one click: the
+// second press of the pair is a double-click event, which the label ignores, and its release is
+// no click (so a toggle switches once and a step button steps once). A label given the keyboard
+// focus (a toggle) is clicked with Space or Enter as a button is. A screen reader hears its
+// accessible name and, as description, the caption when that is not the name (what a field shows).
 
 #include <QLabel>
 
@@ -30,8 +32,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     bool boxed_ = false;
+    bool doubleClick_ = false; // the button is down for the second press of a double-click
 };

@@ -5,7 +5,7 @@
 #include "platform/data_dir.h"
 #include "platform/user_settings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,4 +130,9 @@ void ProgramStart::bringToFront() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // A message or prompt open over the window stays in front of it, where it can be answered.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }

@@ -78,6 +78,10 @@ QChar colourLetter(const QString& dayLine) {
     return dayLine.isEmpty() ? QChar() : dayLine.back();
 }
 
+QString colourLetters() {
+    return QString::fromUtf16(kLetters.data(), kLetters.size());
+}
+
 std::optional<Rgb> letterColour(QChar letter, bool lent, bool sunday) {
     const LetterColours& row = lent ? (sunday ? kLentSunday : kLentWeekday)
                                     : (sunday ? kOutsideLentSunday : kOutsideLentWeekday);

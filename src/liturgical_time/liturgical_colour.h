@@ -32,6 +32,9 @@ QString colourName(const Rgb& colour);
 // `LetraColor`: the last character of the day's line; a null character for an empty line.
 QChar colourLetter(const QString& dayLine);
 
+// The letters that give a day's line its colour: "bBrRMA". Any other last character is no letter.
+QString colourLetters();
+
 // The colour a letter sets in Lent or not, on a Sunday or not; none when the letter sets
 // nothing there. Case matters: "b" and "B" differ.
 std::optional<Rgb> letterColour(QChar letter, bool lent, bool sunday);

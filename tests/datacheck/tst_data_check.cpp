@@ -139,6 +139,8 @@ private Q_SLOTS:
     void newDataForms();
     void eachFaultIsNamedWithFileAndLine_data();
     void eachFaultIsNamedWithFileAndLine();
+    void changesOfWhatIsShownAreNamed_data();
+    void changesOfWhatIsShownAreNamed();
     void filesAfterAGapAreNamed();
     void problemsComeInFileAndLineOrder();
 };
@@ -161,8 +163,8 @@ void TstDataCheck::soundLinesPass_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("text");
-    QTest::newRow("c19 earliest week") << "c19.txt" << 11 << "09-06";
-    QTest::newRow("c19 latest week") << "c19.txt" << 11 << "09-11";
+    QTest::newRow("c19 earliest week") << "c19.txt" << 10 << "08-06"; // the week of 2008
+    QTest::newRow("c19 latest week") << "c19.txt" << 40 << "38-11";   // the week of 2038
     QTest::newRow("c21 without celebration") << "c21.txt" << 20 << "18-sin celebración";
     QTest::newRow("c24 moved to 9 December") << "c24.txt" << 21 << "19-09-dic";
 }
@@ -294,6 +296,33 @@ void TstDataCheck::eachFaultIsNamedWithFileAndLine() {
         return p.file == file && p.line == expectedLine && !p.text.isEmpty();
     });
     QVERIFY2(named, qPrintable(dump(problems)));
+}
+
+void TstDataCheck::changesOfWhatIsShownAreNamed_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("warning"); // the day is still shown, otherwise than meant
+    QTest::newRow("unknown colour letter") << "06.txt" << 1 << "S. Justino, mr. Me -m" << true;
+    QTest::newRow("blanks after the letter") << "06.txt" << 5 << "S. Bonifacio -r \u00A0" << true;
+    QTest::newRow("c12 without its name") << "c12.txt" << 1 << "" << true;
+    QTest::newRow("c19: Christ the King 2036 in week 35") << "c19.txt" << 38 << "36-10" << true;
+    QTest::newRow("30 April said not to exist") << "04.txt" << 30 << "No existe este día" << true;
+    QTest::newRow("dash in UTF-8") << "06.txt" << 1 << "S. Justino â€” mr. Me -r" << false;
+    QTest::newRow("U+2028 in UTF-8") << "06.txt" << 1 << "S. Justinoâ€¨Me -r" << false;
+}
+
+void TstDataCheck::changesOfWhatIsShownAreNamed() {
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(bool, warning);
+    ShippedCopy data;
+    data.setLine(file, line, text);
+    const auto problems = datacheck::checkDataDirectory(data.ruta());
+    QVERIFY2(problems.size() == 1 && problems.first().file == file &&
+                 problems.first().line == line && problems.first().warning == warning,
+             qPrintable(dump(problems)));
 }
 
 void TstDataCheck::filesAfterAGapAreNamed() {

@@ -2,6 +2,7 @@
 // view after start-up, a year the calendar does not hold, a fault in the data reported while
 // the window keeps running, and the new run when the date changes at midnight.
 
+#include "gui/qt_prompter.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
@@ -9,11 +10,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QThreadPool>
 
 class TstForm1 : public QObject {
     Q_OBJECT
@@ -28,6 +31,8 @@ private Q_SLOTS:
     void specialFilesAreNamedAtOnce();
     void dataCheckAtStartNamesTheProblems();
     void oneReportAtStart();
+    void startReportIsNeverLost_data();
+    void startReportIsNeverLost();
     void midnightStartsANewRun();
     void midnightKeepsTheFocusInATextBox_data();
     void midnightKeepsTheFocusInATextBox();
@@ -216,6 +221,37 @@ void TstForm1::oneReportAtStart() {
     QVERIFY2(told.startsWith(edited), qPrintable(told));
     QCOMPARE(told.count(QStringLiteral("c5.txt")), 1);
     QVERIFY2(told.contains(QStringLiteral("c5.txt:11:")), qPrintable(told));
+}
+
+void TstForm1::startReportIsNeverLost_data() {
+    QTest::addColumn<QString>("order");
+    QTest::newRow("check done before the window is shown") << "check first";
+    QTest::newRow("window minimised, then restored") << "minimised";
+    QTest::newRow("three problems listed before c5.txt") << "problems first";
+}
+
+void TstForm1::startReportIsNeverLost() {
+    QFETCH(QString, order);
+    // The platform's own message box, over a window whose first run fails on c5.txt.
+    MainWindowFixture w;
+    w.data.setMovableLine(5, 11, QStringLiteral("09-31-abr"));
+    for (int day = 1; order == QLatin1String("problems first") && day <= 3; ++day)
+        w.data.setDayLine(1, day, QString());
+    QtPrompter prompter;
+    Form1 form(w.clock, w.data.ruta(), prompter);
+    prompter.setParent(&form);
+    if (order != QLatin1String("check first"))
+        form.show();
+    if (order == QLatin1String("minimised"))
+        form.showMinimized();
+    form.start({}, Form1::DataCheck::InBackground);
+    QThreadPool::globalInstance()->waitForDone();
+    QTest::qWait(100); // the check's answer, and what opens at once
+    const auto box = [&form] { return form.findChild<QMessageBox*>(); };
+    QCOMPARE(box() && box()->isVisible(), order == QLatin1String("problems first")); // on screen
+    form.showNormal();
+    QTRY_VERIFY(box() && box()->isVisible());
+    QVERIFY2(box()->text().contains(QStringLiteral("c5.txt")), qPrintable(box()->text()));
 }
 
 void TstForm1::midnightStartsANewRun() {

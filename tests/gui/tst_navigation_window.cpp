@@ -39,6 +39,8 @@ private Q_SLOTS:
     void clickMakesOneStep_data();
     void clickMakesOneStep();
     void heldButtonMakesSeveralSteps();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
     void todayButtonStepsFromToday();
     void faultWhileHeldIsToldOnce();
     void tooltipShowsALongLine_data();
@@ -82,6 +84,31 @@ void TstNavigationWindow::heldButtonMakesSeveralSteps() {
     QVERIFY(w.form.Label18->isBoxed());
 }
 
+void TstNavigationWindow::doubleClickIsOneClick_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown"); // by Label10, Label13 or Label14 after one click
+    const auto row = [](const char* label, const char* shown) {
+        QTest::newRow(label) << QString(label) << QString(shown);
+    };
+    row("Label10", "Ocultar celebraciones");
+    row("Label13", "Cerrar");
+    row("Label19", "Dia 13/4");
+}
+
+void TstNavigationWindow::doubleClickIsOneClick() {
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    StartedMainWindow w;
+    // A click, then the double-click event and its release, each release after the step's wait.
+    for (const QEvent::Type press : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        mouse(w.form.findChild<FormLabel*>(label), press);
+        mouse(w.form.findChild<FormLabel*>(label), QEvent::MouseButtonRelease);
+        Form1TestSeam(w.form).stepRepeat().tick();
+    }
+    const Form1& f = w.form;
+    QVERIFY((QStringList{f.Label10->text(), f.Label13->text(), f.Label14->text()}).contains(shown));
+}
+
 void TstNavigationWindow::todayButtonStepsFromToday() {
     StartedMainWindow w;
     click(w.form, w.form.Label17);
@@ -120,6 +147,7 @@ void TstNavigationWindow::tooltipShowsALongLine_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("shown");
     QTest::newRow("long line") << longLine() << true;
+    QTest::newRow("long line without blanks") << QStringLiteral("Santos").repeated(40) << true;
     QTest::newRow("short line") << QStringLiteral("S. Isidoro, Me-b") << false;
     QTest::newRow("empty line") << QString() << false;
 }
@@ -139,6 +167,10 @@ void TstNavigationWindow::tooltipShowsALongLine() {
                 date.sliced(date.indexOf(QLatin1Char('\n')))) ||
             w.form.Label14->accessibleDescription() == date);
     QCOMPARE(!w.form.Label20->text().isEmpty(), shown); // the overflow mark agrees
+    const QImage before = w.form.Label14->grab().toImage();
+    w.form.Label14->setText(line + QStringLiteral("XYZ"));
+    w.form.Flech();
+    QCOMPARE(w.form.Label14->grab().toImage() == before, shown); // a long one shows its beginning
 }
 
 void TstNavigationWindow::tooltipFollowsThePointerNotTheCaption() {
