@@ -118,12 +118,7 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
     });
 }
 
-Form1::~Form1() {
-    // The background data check runs on the thread pool: its threads end with the window, while
-    // the application still runs, not in the library's teardown at the process's exit, where
-    // wine has been seen to wait on them for ever.
-    QThreadPool::globalInstance()->waitForDone();
-}
+Form1::~Form1() = default;
 
 void Form1::buildControls() {
     auto label = [this](FormLabel*& field, const char* name, const QString& text, int l, int t,
