@@ -17,6 +17,9 @@ namespace datacheck {
 // for one celebration), each a warning with its line: the day is still shown.
 void checkRanks(int month, const QStringList& lines, const QString& file, QList<Problem>& out);
 
+// A month file has one line per day, 31 whatever the month's length.
+constexpr int kMonthLines = 31;
+
 // The two-digit years 00 .. 99 that a data directory can hold.
 constexpr int kYears = 100;
 using YearSet = std::bitset<kYears>;

@@ -18,8 +18,6 @@ namespace datacheck {
 
 namespace {
 
-constexpr int kMonthLines = 31;
-
 void add(QList<Problem>& out, const QString& file, int line, const QString& text) {
     out.append(Problem{file, line, text});
 }

@@ -5,7 +5,6 @@
 namespace datacheck {
 
 void checkRanks(int month, const QStringList& lines, const QString& file, QList<Problem>& out) {
-    constexpr int kMonthLines = 31;
     for (int day = 1; day <= kMonthLines && day <= lines.size(); ++day) {
         // The faults of the rank marks are the same whatever the year the line is read for.
         const ordo::DayLine read = ordo::readDayLine(lines.at(day - 1), calendar::kFirstYear);

@@ -1,5 +1,7 @@
 #include "ordo/proper_of_time.h"
 
+#include "calendar_data/calendar_files.h"
+
 #include <QHash>
 
 #include <array>
@@ -29,21 +31,9 @@ constexpr std::array<DayRubrics, 12> kRubrics = {{
     {Precedence::Weekdays, Rank::Feria, false, false},                 // Weekday
 }};
 
-const std::array<QString, 7>& weekdayNames() {
-    static const std::array<QString, 7> names = {
-        QStringLiteral("Domingo"),   QStringLiteral("Lunes"),  QStringLiteral("Martes"),
-        QStringLiteral("Miércoles"), QStringLiteral("Jueves"), QStringLiteral("Viernes"),
-        QStringLiteral("Sábado")};
-    return names;
-}
-
-QString monthName(int month) {
-    static const std::array<QString, 12> names = {
-        QStringLiteral("enero"),   QStringLiteral("febrero"),   QStringLiteral("marzo"),
-        QStringLiteral("abril"),   QStringLiteral("mayo"),      QStringLiteral("junio"),
-        QStringLiteral("julio"),   QStringLiteral("agosto"),    QStringLiteral("septiembre"),
-        QStringLiteral("octubre"), QStringLiteral("noviembre"), QStringLiteral("diciembre")};
-    return names.at(static_cast<std::size_t>(month - 1));
+// The name of a weekday other than Sunday ("Lunes"), as the calendar's table writes it.
+const QString& weekdayName(int weekday) {
+    return calendar::nomDia().at(weekday);
 }
 
 constexpr int kAshWednesday = 3;
@@ -57,12 +47,13 @@ ProperOfTime inWeek(const OrdoDay& day, TimeDay sunday, TimeDay weekday, const Q
     const QString week = romanNumeral(*day.week);
     if (day.weekday == liturgy::Sunday)
         return {sunday, QStringLiteral("Domingo ") + week + QLatin1Char(' ') + season};
-    return {weekday, weekdayNames().at(static_cast<std::size_t>(day.weekday)) +
-                         QStringLiteral(" de la semana ") + week + QLatin1Char(' ') + season};
+    return {weekday, weekdayName(day.weekday) + QStringLiteral(" de la semana ") + week +
+                         QLatin1Char(' ') + season};
 }
 
 QString dayOfMonth(const QDate& date) {
-    return QString::number(date.day()) + QStringLiteral(" de ") + monthName(date.month());
+    return QString::number(date.day()) + QStringLiteral(" de ") +
+           calendar::nomMes().at(date.month() - 1).toLower();
 }
 
 } // namespace
@@ -108,7 +99,6 @@ ProperOfTime properOfTime(const OrdoDay& day) {
 }
 
 ProperOfTime makeProperOfTime(const OrdoDay& day) {
-    const std::size_t weekday = static_cast<std::size_t>(day.weekday);
     const bool sunday = day.weekday == liturgy::Sunday;
     switch (day.season) {
     case Season::HolyWeek:
@@ -121,13 +111,13 @@ ProperOfTime makeProperOfTime(const OrdoDay& day) {
         if (sunday)
             return {TimeDay::PrivilegedSunday,
                     QStringLiteral("Domingo de Ramos en la Pasión del Señor")};
-        return {TimeDay::HolyWeekWeekday, weekdayNames().at(weekday) + QStringLiteral(" Santo")};
+        return {TimeDay::HolyWeekWeekday, weekdayName(day.weekday) + QStringLiteral(" Santo")};
     case Season::Lent:
         if (day.numMovil == kAshWednesday)
             return {TimeDay::AshWednesday, QStringLiteral("Miércoles de Ceniza")};
         if (!day.week || *day.week == 0)
             return {TimeDay::LentWeekday,
-                    weekdayNames().at(weekday) + QStringLiteral(" después de Ceniza")};
+                    weekdayName(day.weekday) + QStringLiteral(" después de Ceniza")};
         return inWeek(day, TimeDay::PrivilegedSunday, TimeDay::LentWeekday,
                       QStringLiteral("de Cuaresma"));
     case Season::Easter:
@@ -135,7 +125,7 @@ ProperOfTime makeProperOfTime(const OrdoDay& day) {
             if (sunday)
                 return {TimeDay::PrivilegedSunday, QStringLiteral("Domingo de Pascua")};
             return {TimeDay::EasterOctaveDay,
-                    weekdayNames().at(weekday) + QStringLiteral(" de la Octava de Pascua")};
+                    weekdayName(day.weekday) + QStringLiteral(" de la Octava de Pascua")};
         }
         return inWeek(day, TimeDay::PrivilegedSunday, TimeDay::Weekday,
                       QStringLiteral("de Pascua"));
