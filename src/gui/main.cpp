@@ -62,11 +62,9 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
     return std::nullopt;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
+// The program from its command line to the close of its window; everything it made is gone when
+// this returns.
+int run(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvantel"));
     // Ties the window to its menu entry (Wayland needs it for the icon).
@@ -95,4 +93,12 @@ int main(int argc, char* argv[]) {
     // one ends the program with notes that could not be saved in a recovery copy.
     termination::onTerminationSignal([&form] { form.terminationSignal(); });
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+    return termination::endProcess(run(argc, argv));
 }

@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <utility>
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #endif
@@ -88,8 +90,12 @@ bool ProgramStart::begin() {
 }
 
 ProgramStart::~ProgramStart() {
-    if (watcher_)
-        QFile::remove(callFile_);
+    if (!watcher_)
+        return;
+    // The watch ends before the file goes: its removal is then no change for a watcher's
+    // thread to deliver while that thread is being stopped.
+    delete std::exchange(watcher_, nullptr);
+    QFile::remove(callFile_);
 }
 
 void ProgramStart::serve(QWidget* window) {

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/socket.h>
@@ -47,5 +52,13 @@ void onTerminationSignal(std::function<void()> onSignal) {
 #else
 void onTerminationSignal(std::function<void()>) {}
 #endif
+
+int endProcess(int status) {
+    std::fflush(nullptr);
+#ifdef Q_OS_WIN
+    ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(status));
+#endif
+    return status;
+}
 
 } // namespace termination
