@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSettings>
 
 namespace proper {
 
@@ -251,6 +252,18 @@ QString displayName(const QString& choice) {
         if (s.key == choice)
             return s.name;
     return QFileInfo(choice).fileName();
+}
+
+namespace {
+const QString kChoiceKey = QStringLiteral("calendario-propio");
+}
+
+QString storedChoice(const QSettings& settings) {
+    return settings.value(kChoiceKey).toString();
+}
+
+void storeChoice(QSettings& settings, const QString& choice) {
+    settings.setValue(kChoiceKey, choice);
 }
 
 } // namespace proper

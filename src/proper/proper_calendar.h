@@ -22,6 +22,8 @@
 
 #include <optional>
 
+class QSettings;
+
 namespace proper {
 
 enum class ProperRank { Solemnity, Feast, Memorial, Optional };
@@ -93,5 +95,10 @@ QString properPath(const QString& choice, const QString& ruta);
 // The name the calendar shows for a choice ("Archidiócesis de Madrid", or the file's name):
 // empty for none.
 QString displayName(const QString& choice);
+
+// The choice the user made, remembered in their settings: "" none (the national calendar), a
+// shipped key, or the path of their own file.
+QString storedChoice(const QSettings& settings);
+void storeChoice(QSettings& settings, const QString& choice);
 
 } // namespace proper
