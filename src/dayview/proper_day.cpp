@@ -11,14 +11,17 @@ proper::ProperDay ProperSchedule::dayOf(const QDate& date,
     auto it = years_.constFind(date.year());
     if (it == years_.constEnd()) {
         const int nAnio = date.year() % 100;
-        // The anchors' dates: c1 .. c18, and c20 (c19 holds a week, not a date).
+        // The anchors' dates, file by file: c19 holds a week, not a date, and a year without a
+        // celebration (c17 "sin celebración") or missing from a file leaves that anchor out.
         QList<QDate> movable;
-        try {
-            movable = data.movableDates(18, nAnio, date.year());
-            movable.append(QDate());
-            movable.append(calendar::movableDate(data.source(), 20, nAnio, date.year()));
-        } catch (const DataFault&) {
-            // A year the movable files lack: the proper celebrations tied to them are not there.
+        for (int n = 1; n <= calendar::kMovableFiles; ++n) {
+            QDate anchor;
+            try {
+                if (n != 19)
+                    anchor = calendar::movableDate(data.source(), n, nAnio, date.year());
+            } catch (const DataFault&) {
+            }
+            movable.append(anchor);
         }
         const proper::NationalDay national = [&data](const QDate& d) {
             DayValue value;
