@@ -131,10 +131,11 @@ struct Options {
 
     QCommandLineOption propio{
         QStringLiteral("propio"),
-        QStringLiteral("sigue el calendario propio NOMBRE (%1) o el del\n"
-                       "archivo ARCHIVO: la celebración, su rango, el precepto y el color\n"
-                       "son los del calendario propio; la línea del día, la nacional.\n"
-                       "Con --comprobar, comprueba también ese archivo")
+        QStringLiteral("sigue el calendario propio NOMBRE o el del archivo\n"
+                       "ARCHIVO (NOMBRE: %1): la celebración,\n"
+                       "su rango, el precepto y el color son los del calendario\n"
+                       "propio; la línea del día, la nacional. Con --comprobar,\n"
+                       "comprueba también ese archivo")
             .arg(shippedKeys()),
         QStringLiteral("NOMBRE|ARCHIVO")};
 
@@ -173,10 +174,13 @@ QString helpText(const Options& options, const CalendarYears& years) {
     return QStringLiteral(
                "Uso: orvantel-dia [opciones] [AAAA-MM-DD]\n"
                "     orvantel-dia [opciones] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
-               "     orvantel-dia [--datos DIR] --comprobar\n"
+               "     orvantel-dia [--datos DIR] [--propio NOMBRE|ARCHIVO] --comprobar\n"
                "\n"
                "Muestra la vista de un día del calendario litúrgico, %1, con los\n"
                "mismos datos y las mismas reglas que la ventana.\n"
+               "\n"
+               "Con --propio, la celebración, su rango, el precepto y el color siguen el\n"
+               "calendario propio de una diócesis o de una iglesia (véase el README).\n"
                "\n"
                "Sin fecha muestra el día de hoy; con una fecha, ese día. Escribe un campo por\n"
                "línea: su nombre, un tabulador y su valor.\n"
