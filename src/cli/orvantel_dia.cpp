@@ -132,10 +132,11 @@ struct Options {
     QCommandLineOption propio{
         QStringLiteral("propio"),
         QStringLiteral("sigue el calendario propio NOMBRE o el del archivo\n"
-                       "ARCHIVO (NOMBRE: %1): la celebración,\n"
-                       "su rango, el precepto y el color son los del calendario\n"
-                       "propio; la línea del día, la nacional. Con --comprobar,\n"
-                       "comprueba también ese archivo")
+                       "ARCHIVO; NOMBRE es uno de estos:\n"
+                       "%1.\n"
+                       "La celebración, su rango, el precepto y el color son los\n"
+                       "del calendario propio; la línea del día, la nacional.\n"
+                       "Con --comprobar, comprueba también ese archivo")
             .arg(shippedKeys()),
         QStringLiteral("NOMBRE|ARCHIVO")};
 
