@@ -41,191 +41,51 @@ private Q_SLOTS:
 };
 
 void TstProper::celebrationKept_data() {
-    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("choice"); // a shipped proper; empty: the user's file above
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("celebration");
     QTest::addColumn<QString>("rank");
     QTest::addColumn<QString>("optional");
     QTest::addColumn<bool>("precept");
     QTest::addColumn<QString>("colour");
-    struct Row {
-        const char *tag, *choice;
-        QDate date;
-        const char *celebration, *rank, *optional;
-        bool precept;
-        const char* colour;
+    const auto row = [](const char* tag, const char* choice, QDate date, const char* celebration,
+                        const char* rank, bool precept, const char* colour,
+                        const char* optional = "") {
+        QTest::newRow(tag) << QString::fromUtf8(choice) << date << QString::fromUtf8(celebration)
+                           << QString::fromUtf8(rank) << QString::fromUtf8(optional) << precept
+                           << QString::fromUtf8(colour);
     };
     const char* almudena = "Santa María la Real de la Almudena, patrona de la archidiócesis";
     const char* vicente = "San Vicente Ferrer, presbítero, patrono de la Comunidad Valenciana";
-    const char* desamparados =
-        "Nuestra Señora de los Desamparados, patrona de la ciudad de Valencia";
-    const Row rows[] = {
-        {"Almudena over Letrán, Tuesday 2027",
-         "madrid",
-         {2027, 11, 9},
-         almudena,
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"Almudena on a Sunday, 2025",
-         "madrid",
-         {2025, 11, 9},
-         almudena,
-         "Solemnidad",
-         "",
-         true,
-         "blanco"},
-        {"San Isidro, 2027",
-         "madrid",
-         {2027, 5, 15},
-         "San Isidro, labrador, patrono de la villa de Madrid",
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"San Vicente, 2026",
-         "valencia",
-         {2026, 4, 13},
-         vicente,
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"San Vicente, 2028",
-         "valencia",
-         {2028, 4, 24},
-         vicente,
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"Annunciation kept, 2027",
-         "valencia",
-         {2027, 4, 5},
-         "Anunciación del Señor",
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"San Vicente moved, 2027",
-         "valencia",
-         {2027, 4, 6},
-         vicente,
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"5 April suppressed, 2025",
-         "valencia",
-         {2025, 4, 5},
-         "Sábado de la semana IV de Cuaresma",
-         "Feria",
-         "",
-         false,
-         "morado"},
-        {"Desamparados over Sunday VI of Easter",
-         "valencia",
-         {2026, 5, 10},
-         desamparados,
-         "Solemnidad",
-         "",
-         true,
-         "blanco"},
-        {"Desamparados gives way to the Ascension",
-         "valencia",
-         {2027, 5, 10},
-         desamparados,
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"Santa Eulalia over the Sunday, red",
-         "barcelona",
-         {2023, 2, 12},
-         "Santa Eulalia, virgen y mártir, patrona de la ciudad de Barcelona",
-         "Solemnidad",
-         "",
-         true,
-         "rojo"},
-        {"San Ildefonso over the Sunday",
-         "toledo",
-         {2028, 1, 23},
-         "San Ildefonso, obispo, patrono de la ciudad de Toledo",
-         "Solemnidad",
-         "",
-         true,
-         "blanco"},
-        {"Traslación in the octave",
-         "santiago",
-         {2027, 12, 30},
-         "Traslación del apóstol Santiago",
-         "Fiesta",
-         "",
-         false,
-         "rojo"},
-        {"Traslación gives way to the Holy Family",
-         "santiago",
-         {2022, 12, 30},
-         "La Sagrada Familia",
-         "Fiesta",
-         "",
-         false,
-         "blanco"},
-        {"San Isidoro in the Easter octave",
-         "sevilla",
-         {2011, 4, 26},
-         "Martes de la Octava de Pascua",
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"San Isidoro moved after the octave",
-         "sevilla",
-         {2011, 5, 2},
-         "San Isidoro, obispo y doctor, patrono de la ciudad de Sevilla",
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"own solemnity in Holy Week",
-         "",
-         {2027, 3, 23},
-         "Martes Santo",
-         "Feria",
-         "",
-         false,
-         "morado"},
-        {"moved past the octave and the Annunciation",
-         "",
-         {2027, 4, 6},
-         "Patrono de prueba",
-         "Solemnidad",
-         "",
-         false,
-         "blanco"},
-        {"own memorial over St Barnabas",
-         "",
-         {2027, 6, 11},
-         "Mártires de prueba",
-         "Memoria obligatoria",
-         "",
-         false,
-         "rojo"},
-        {"own optional memorial, last Saturday",
-         "",
-         {2027, 10, 30},
-         "Sábado de la semana XXX del Tiempo Ordinario",
-         "Feria",
-         "Beata de prueba; Santa María en sábado",
-         false,
-         "verde"},
-    };
-    for (const Row& r : rows)
-        QTest::newRow(r.tag) << QString::fromUtf8(r.choice) << r.date
-                             << QString::fromUtf8(r.celebration) << QString::fromUtf8(r.rank)
-                             << QString::fromUtf8(r.optional) << r.precept
-                             << QString::fromUtf8(r.colour);
+    const char* desamparados = "Nuestra Señora de los Desamparados, patrona de la ciudad de "
+                               "Valencia";
+    const char* so = "Solemnidad";
+    row("Almudena over Letrán, Tuesday 2027", "madrid", {2027, 11, 9}, almudena, so, false,
+        "blanco");
+    row("Almudena on a Sunday, 2025", "madrid", {2025, 11, 9}, almudena, so, true, "blanco");
+    row("San Isidro, 2027", "madrid", {2027, 5, 15},
+        "San Isidro, labrador, patrono de la villa de Madrid", so, false, "blanco");
+    row("San Vicente, 2026", "valencia", {2026, 4, 13}, vicente, so, false, "blanco");
+    row("San Vicente, 2028", "valencia", {2028, 4, 24}, vicente, so, false, "blanco");
+    row("Annunciation kept, 2027", "valencia", {2027, 4, 5}, "Anunciación del Señor", so, false,
+        "blanco");
+    row("San Vicente moved, 2027", "valencia", {2027, 4, 6}, vicente, so, false, "blanco");
+    row("5 April suppressed, 2025", "valencia", {2025, 4, 5}, "Sábado de la semana IV de Cuaresma",
+        "Feria", false, "morado");
+    row("privilege over Sunday VI of Easter", "valencia", {2026, 5, 10}, desamparados, so, true,
+        "blanco");
+    row("no privilege over the Ascension", "valencia", {2027, 5, 10}, desamparados, so, false,
+        "blanco");
+    row("proper feast in the Christmas octave", "santiago", {2027, 12, 30},
+        "Traslación del apóstol Santiago", "Fiesta", false, "rojo");
+    row("own solemnity in Holy Week", "", {2027, 3, 23}, "Martes Santo", "Feria", false, "morado");
+    row("moved past the octave and the Annunciation", "", {2027, 4, 6}, "Patrono de prueba", so,
+        false, "blanco");
+    row("own memorial over St Barnabas", "", {2027, 6, 11}, "Mártires de prueba",
+        "Memoria obligatoria", false, "rojo");
+    row("own optional memorial, last Saturday", "", {2027, 10, 30},
+        "Sábado de la semana XXX del Tiempo Ordinario", "Feria", false, "verde",
+        "Beata de prueba; Santa María en sábado");
 }
 
 void TstProper::celebrationKept() {
