@@ -303,10 +303,14 @@ void Form1::start(const QStringList& told, DataCheck check) {
 
 void Form1::checkDataInBackground() {
     const QPointer<Form1> self(this);
-    // A proper calendar of the user's kept outside the data directory is checked with it.
+    // The check reads the "propio-*.txt" of the data directory; the user's own file under
+    // another name, or kept elsewhere, is checked with it.
     const QString properFile = proper::properPath(properChoice_, Ruta);
-    const bool outside = !properChoice_.isEmpty() && properFile == properChoice_ &&
-                         QFileInfo(properFile).absolutePath() != QFileInfo(Ruta).absolutePath();
+    const QFileInfo properInfo(properFile);
+    const bool outside =
+        !properChoice_.isEmpty() &&
+        (properInfo.absolutePath() != QFileInfo(Ruta + QLatin1Char('.')).absolutePath() ||
+         !properInfo.fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix)));
     QThreadPool::globalInstance()->start([self, ruta = Ruta, outside, properFile] {
         QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
         if (outside)
