@@ -8,12 +8,14 @@
 #include "calendar_data/data_update.h"
 #include "datacheck/data_check.h"
 #include "dayview/day_export.h"
+#include "dayview/proper_day.h"
 #include "dayview/range_runs.h"
 #include "platform/console.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
 #include "platform/translations.h"
 #include "platform/version.h"
+#include "proper/proper_calendar.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -128,8 +130,26 @@ struct Options {
                        "escribe cada problema en una línea: archivo:línea: problema;\n"
                        "un aviso (\"archivo:línea: aviso: ...\") no impide mostrar ningún día")};
 
+    QCommandLineOption propio{
+        QStringLiteral("propio"),
+        QStringLiteral("sigue el calendario propio NOMBRE o el del archivo\n"
+                       "ARCHIVO; NOMBRE es uno de estos:\n"
+                       "%1.\n"
+                       "La celebración, su rango, el precepto y el color son los\n"
+                       "del calendario propio; la línea del día, la nacional.\n"
+                       "Con --comprobar, comprueba también ese archivo")
+            .arg(shippedKeys()),
+        QStringLiteral("NOMBRE|ARCHIVO")};
+
+    static QString shippedKeys() {
+        QStringList keys;
+        for (const proper::Shipped& s : proper::shippedPropers())
+            keys.append(s.key);
+        return keys.join(QStringLiteral(", "));
+    }
+
     QList<QCommandLineOption> all() const {
-        return {datos, desde, hasta, formato, salida, comprobar, version, help};
+        return {datos, desde, hasta, formato, salida, propio, comprobar, version, help};
     }
 };
 
@@ -156,10 +176,13 @@ QString helpText(const Options& options, const CalendarYears& years) {
     return QStringLiteral(
                "Uso: orvantel-dia [opciones] [AAAA-MM-DD]\n"
                "     orvantel-dia [opciones] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
-               "     orvantel-dia [--datos DIR] --comprobar\n"
+               "     orvantel-dia [--datos DIR] [--propio NOMBRE|ARCHIVO] --comprobar\n"
                "\n"
                "Muestra la vista de un día del calendario litúrgico, %1, con los\n"
                "mismos datos y las mismas reglas que la ventana.\n"
+               "\n"
+               "Con --propio, la celebración, su rango, el precepto y el color siguen el\n"
+               "calendario propio de una diócesis o de una iglesia (véase el README).\n"
                "\n"
                "Sin fecha muestra el día de hoy; con una fecha, ese día. Escribe un campo por\n"
                "línea: su nombre, un tabulador y su valor.\n"
@@ -245,6 +268,7 @@ struct Request {
     bool today = false; // no date given: today
     dayexport::Format format = dayexport::Format::Tsv;
     std::optional<QString> salida;
+    std::optional<QString> propio;
 };
 
 // The value of an option given at most once.
@@ -275,6 +299,7 @@ Request parseArguments(const QStringList& arguments, const Options& options) {
     if (parsed && parser.isSet(options.comprobar)) {
         request.action = Request::Action::Check;
         request.datos = singleValue(parser, options.datos);
+        request.propio = singleValue(parser, options.propio);
         return request;
     }
     if (!parsed) {
@@ -302,6 +327,9 @@ Request parseArguments(const QStringList& arguments, const Options& options) {
                     .arg(*formato)};
         request.format = *format;
     }
+    request.propio = singleValue(parser, options.propio);
+    if (request.propio && request.propio->isEmpty())
+        throw UsageError{QStringLiteral("La opción --propio necesita un nombre o un archivo.")};
     request.salida = singleValue(parser, options.salida);
     if (request.salida)
         checkOutputFile(*request.salida);
@@ -439,9 +467,17 @@ int usageError(const QString& message) {
     return kBadArguments;
 }
 
-// --comprobar: every problem of the calendar files, one a line; 0 when there is none.
-int checkData(const QString& ruta) {
-    const QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
+// --comprobar: every problem of the calendar files, one a line; 0 when there is none. A proper
+// calendar outside the folder (`propio`, a path) is checked too.
+int checkData(const QString& ruta, const std::optional<QString>& propio) {
+    QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
+    if (propio) {
+        const QString path = proper::properPath(*propio, datadir::withSeparator(ruta));
+        if (QFileInfo(path).absolutePath() !=
+                QFileInfo(datadir::withSeparator(ruta)).absolutePath() ||
+            !QFileInfo(path).fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix)))
+            problems += datacheck::checkProperFile(path);
+    }
     Output out(std::nullopt);
     for (const datacheck::Problem& problem : problems)
         out.write((datacheck::problemLine(problem) + QLatin1Char('\n')).toUtf8());
@@ -471,7 +507,7 @@ int main(int argc, char* argv[]) {
     }
 
     if (request.action == Request::Action::Check)
-        return checkData(ruta.isEmpty() ? datadir::defaultRuta() : ruta);
+        return checkData(ruta.isEmpty() ? datadir::defaultRuta() : ruta, request.propio);
     if (request.action != Request::Action::Run) {
         Output out(std::nullopt);
         out.write(request.action == Request::Action::Help
@@ -510,6 +546,22 @@ int main(int argc, char* argv[]) {
     } catch (const UsageError& error) {
         return usageError(error.message);
     }
+    // The proper calendar: a line that cannot be read is named and passed over.
+    std::optional<dayview::ProperSchedule> schedule;
+    if (request.propio) {
+        try {
+            schedule.emplace(
+                proper::readProper(proper::properPath(*request.propio, source.ruta())));
+        } catch (const DataFault& fault) {
+            writeMessage(fault.message());
+            return kDataFault;
+        }
+        for (const proper::ProperFault& fault : schedule->calendar().faults)
+            writeMessage(QStringLiteral("%1:%2: %3")
+                             .arg(QDir::toNativeSeparators(schedule->calendar().path))
+                             .arg(fault.line)
+                             .arg(fault.text));
+    }
     // The source never changes while the days run: each reading is made once.
     const calendar::DayReadings readings(source, true);
     Output out(request.salida);
@@ -518,7 +570,7 @@ int main(int argc, char* argv[]) {
     constexpr qsizetype kBlock = 64 * 1024;
     QByteArray block;
     block.reserve(kBlock + 4096);
-    dayview::RangeRuns runs(readings, request.first, request.last);
+    dayview::RangeRuns runs(readings, request.first, request.last, schedule ? &*schedule : nullptr);
     try {
         out.write(document.begin());
         QList<dayview::DayValue> days;

@@ -17,6 +17,10 @@ namespace datacheck {
 // for one celebration), each a warning with its line: the day is still shown.
 void checkRanks(int month, const QStringList& lines, const QString& file, QList<Problem>& out);
 
+// The lines of a proper calendar that cannot be read (a date that does not exist, an unknown
+// rank, colour or movable anchor, a second solemnity or feast on one date), each with its line.
+void checkProperLines(const QStringList& lines, const QString& file, QList<Problem>& out);
+
 // A month file has one line per day, 31 whatever the month's length.
 constexpr int kMonthLines = 31;
 

@@ -5,6 +5,7 @@
 #include "liturgical_time/liturgical_colour.h"
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
+#include "proper/proper_calendar.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -327,7 +328,21 @@ QList<Problem> checkDataDirectory(const QString& ruta) {
                     .arg(n));
     }
 
+    // The proper calendars in the folder, the shipped ones and the user's.
+    for (const QString& name : QDir(dir).entryList(
+             {QString::fromUtf16(proper::kShippedPrefix) + QStringLiteral("*.txt")}, QDir::Files))
+        if (const auto lines = readChecked(dir + name, name, out))
+            checkProperLines(*lines, name, out);
+
     std::stable_sort(out.begin(), out.end(), problemBefore);
+    return out;
+}
+
+QList<Problem> checkProperFile(const QString& path) {
+    QList<Problem> out;
+    const QString name = QDir::toNativeSeparators(path);
+    if (const auto lines = readChecked(path, name, out))
+        checkProperLines(*lines, name, out);
     return out;
 }
 

@@ -5,7 +5,8 @@
 // stops a reader, is named as one problem with its file and line: dates that are not dates of
 // their year or out of their order, week numbers after Pentecost out of range or not bringing
 // Christ the King to week 34, digits of "cal.txt" outside 1-7 or not those of the calendar,
-// short files, files cut in a line, files saved as UTF-8 (whole or in part) or UTF-16, control
+// short files, files cut in a line, lines of the proper calendars ("propio-*.txt") that cannot
+// be read, files saved as UTF-8 (whole or in part) or UTF-16, control
 // characters, day lines ending in an unknown colour letter or with blanks after theirs, days the
 // month has whose line says they do not exist, and movable celebrations without a name. The day
 // view keeps reading what it reads; this is how the user gets to see a fault in the data.
@@ -29,6 +30,10 @@ struct Problem {
 // Every problem of the calendar files in `ruta`, sorted by file and line (see problemBefore).
 // An empty list means the directory is sound.
 QList<Problem> checkDataDirectory(const QString& ruta);
+
+// The problems of a proper calendar file kept outside the data directory (the user's own),
+// named by its path.
+QList<Problem> checkProperFile(const QString& path);
 
 // "c5.txt:11: texto", or "c5.txt: texto" for a problem of the whole file; a warning reads
 // "cal.txt:102: aviso: texto".

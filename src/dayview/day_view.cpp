@@ -2,6 +2,8 @@
 
 #include "calendar_data/cal_table.h"
 #include "calendar_data/calendar_files.h"
+#include "dayview/proper_day.h"
+#include "liturgical_time/liturgical_colour.h"
 
 #include "platform/data_fault.h"
 
@@ -93,8 +95,9 @@ bool solemnityMovedAway(const QDate& date, int nAnio, const calendar::DayReading
 }
 } // namespace
 
-void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
-            DayValue& out) {
+// The run up to the Ordo of the national calendar; the day the Ordo was worked out from.
+std::optional<ordo::OrdoDay> runNational(const QDate& date, const calendar::DayReadings& data,
+                                         const DayValue& previous, DayValue& out) {
     out = DayValue{};
     out.fecha = date;
     const DayView view = resolveDay(date, data);
@@ -105,7 +108,7 @@ void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue
     out.movable = view.movable;
     out.year = date.year();
     if (!view.inCalendar)
-        return;
+        return std::nullopt;
     liturgy::LiturgicalFields fields = previous.liturgical;
     const liturgy::LiturgicalDay day{date,        data.source(), view.nAnio, view.numMovil,
                                      out.weekday, view.dayLine,  &data};
@@ -123,6 +126,25 @@ void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue
         ordoDay.movableName = view.movable;
     ordoDay.solemnityMovedAway = solemnityMovedAway(date, view.nAnio, data);
     out.ordo = ordo::ordoOf(ordoDay);
+    return ordoDay;
+}
+
+void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
+            DayValue& out, const ProperSchedule* proper) {
+    std::optional<ordo::OrdoDay> ordoDay = runNational(date, data, previous, out);
+    if (!proper || !ordoDay)
+        return;
+    const proper::ProperDay own = proper->dayOf(date, data);
+    if (own.celebrations.isEmpty() && !own.lineGivesWay)
+        return;
+    ordoDay->proper = own.celebrations;
+    ordoDay->lineGivesWay = own.lineGivesWay;
+    out.ordo = ordo::ordoOf(*ordoDay);
+    if (!out.ordo.properKept)
+        return;
+    out.properCalendar = proper->calendar().name;
+    if (const auto colour = liturgy::letterColour(out.ordo.properColour, false, false))
+        out.liturgical.colour = *colour;
 }
 
 DayCaptions captionsOf(const DayValue& value) {
@@ -149,6 +171,7 @@ DayCaptions captionsOf(const DayValue& value) {
         c.gloria = ordo::yesNo(o.gloria);
         c.credo = ordo::yesNo(o.credo);
         c.tomo = ordo::tomoCaption(o.tomo);
+        c.properCalendar = value.properCalendar;
     }
     return c;
 }
@@ -176,6 +199,8 @@ QString celebrationDetails(const DayCaptions& c) {
     QString text = QStringLiteral("Se celebra: ") + c.celebration;
     if (!c.rank.isEmpty())
         text += QStringLiteral(" (") + c.rank + QLatin1Char(')');
+    if (!c.properCalendar.isEmpty())
+        text += QStringLiteral("\nPropio: ") + c.properCalendar;
     if (!c.optional.isEmpty())
         text += QStringLiteral("\nPuede celebrarse: ") + c.optional;
     if (c.precept == QStringView(u"sí"))
@@ -183,13 +208,14 @@ QString celebrationDetails(const DayCaptions& c) {
     return text;
 }
 
-QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data) {
+QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data,
+                           const ProperSchedule* proper) {
     const QDate date(year, month, day);
     if (!date.isValid())
         return {};
     DayValue value;
     try {
-        runDay(date, calendar::DayReadings(data), DayValue{}, value);
+        runDay(date, calendar::DayReadings(data), DayValue{}, value, proper);
     } catch (const DataFault&) {
         return {};
     }

@@ -53,14 +53,18 @@ struct DayValue {
     std::optional<int> numMovil;          // the file of the movable celebration
     liturgy::LiturgicalFields liturgical; // Label8, Label7, Label11 and Label6's background
     ordo::Ordo ordo;                      // what is celebrated; empty outside the calendar
+    QString properCalendar;               // the proper calendar's name when its celebration is kept
 };
+
+class ProperSchedule;
 
 // One run for `date` on top of `previous`, the value of the run before. `out` is filled step
 // by step; when a DataFault stops the run, the fields it had not reached are left empty (and
 // the colour grey), as before any run, and the fault is thrown on. The Ordo of the day follows
-// the liturgical time.
+// the liturgical time, and the proper calendar when there is one: its celebration kept sets
+// the Ordo and the colour; the day line stays the national one.
 void runDay(const QDate& date, const calendar::DayReadings& data, const DayValue& previous,
-            DayValue& out);
+            DayValue& out, const ProperSchedule* proper = nullptr);
 
 // The captions of a value, exactly as the window shows them.
 struct DayCaptions {
@@ -81,7 +85,8 @@ struct DayCaptions {
     QString precept;     // "sí" or "no"
     QString gloria;
     QString credo;
-    QString tomo; // "I" .. "IV"
+    QString tomo;           // "I" .. "IV"
+    QString properCalendar; // the proper calendar whose celebration is kept; else empty
 };
 DayCaptions captionsOf(const DayValue& value);
 
@@ -96,11 +101,13 @@ struct DayDetails {
 DayDetails detailsOf(const DayValue& value, const DayCaptions& captions);
 
 // What is celebrated, as the tooltip of the celebrations line tells it under the date: "Se
-// celebra: ⟨celebración⟩ (⟨rango⟩)", then the optional memorials and "Día de precepto" when the
-// day has them; empty outside the calendar.
+// celebra: ⟨celebración⟩ (⟨rango⟩)", then the proper calendar it is of ("Propio: Archidiócesis de
+// Madrid"), the optional memorials and "Día de precepto" when the day has them; empty outside the
+// calendar.
 QString celebrationDetails(const DayCaptions& captions);
 // The same for any day of the calendar, read from `data` (the day leafed to or found); empty for a
 // day a month lacks and for a day whose run stops at a data fault (the run of today names it).
-QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data);
+QString celebrationDetails(int year, int month, int day, const calendar::CalendarSource& data,
+                           const ProperSchedule* proper = nullptr);
 
 } // namespace dayview

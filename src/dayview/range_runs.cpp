@@ -11,8 +11,9 @@ constexpr qsizetype kBatchDays = 128;
 constexpr qsizetype kBatchesAhead = 4;
 } // namespace
 
-RangeRuns::RangeRuns(const calendar::DayReadings& readings, QDate first, QDate last)
-    : thread_([this, &readings, first, last] { run(readings, first, last); }) {}
+RangeRuns::RangeRuns(const calendar::DayReadings& readings, QDate first, QDate last,
+                     const ProperSchedule* proper)
+    : thread_([this, &readings, first, last, proper] { run(readings, first, last, proper); }) {}
 
 RangeRuns::~RangeRuns() {
     {
@@ -23,7 +24,8 @@ RangeRuns::~RangeRuns() {
     thread_.join();
 }
 
-void RangeRuns::run(const calendar::DayReadings& readings, QDate first, QDate last) {
+void RangeRuns::run(const calendar::DayReadings& readings, QDate first, QDate last,
+                    const ProperSchedule* proper) {
     QList<DayValue> batch;
     batch.reserve(kBatchDays);
     DayValue shown;
@@ -44,7 +46,7 @@ void RangeRuns::run(const calendar::DayReadings& readings, QDate first, QDate la
     try {
         for (; date.isValid() && date <= last; date = date.addDays(1)) {
             DayValue next;
-            runDay(date, readings, shown, next);
+            runDay(date, readings, shown, next, proper);
             shown = next;
             batch.append(std::move(next));
             if (batch.size() == kBatchDays && !handOver())

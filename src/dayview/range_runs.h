@@ -18,10 +18,13 @@ namespace dayview {
 
 class RangeRuns {
 public:
-    // Starts the runs of `first` .. `last`. `readings` must outlive this object.
-    RangeRuns(const calendar::DayReadings& readings, QDate first, QDate last);
+    // Starts the runs of `first` .. `last`, with the proper calendar `proper` when there is one.
+    // `readings` and `proper` must outlive this object; only the runs' thread touches them.
+    RangeRuns(const calendar::DayReadings& readings, QDate first, QDate last,
+              const ProperSchedule* proper = nullptr);
     // Readings made for the call would end before the runs.
-    RangeRuns(const calendar::DayReadings&& readings, QDate first, QDate last) = delete;
+    RangeRuns(const calendar::DayReadings&& readings, QDate first, QDate last,
+              const ProperSchedule* proper = nullptr) = delete;
     // Stops the runs where they are and waits for their thread.
     ~RangeRuns();
     RangeRuns(const RangeRuns&) = delete;
@@ -34,7 +37,8 @@ public:
     QDate stoppedAt() const { return stoppedAt_; }
 
 private:
-    void run(const calendar::DayReadings& readings, QDate first, QDate last);
+    void run(const calendar::DayReadings& readings, QDate first, QDate last,
+             const ProperSchedule* proper);
 
     std::mutex mutex_;
     std::condition_variable changed_;

@@ -10,6 +10,8 @@
 #include "platform/clock.h"
 #include "platform/data_fault.h"
 #include "platform/prompter.h"
+#include "platform/user_settings.h"
+#include "proper/proper_calendar.h"
 #include "search/movable_lookup.h"
 
 #include <QCloseEvent>
@@ -97,6 +99,7 @@ void registerFontSubstitutes() {
 Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* parent)
     : QWidget(parent, form1Flags()), Ruta(std::move(ruta)), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("Form1"));
+    properChoice_ = proper::storedChoice(UserSettings()); // the national calendar when none
     setWindowTitle(QStringLiteral("Orvantel"));
     setFont(windowFont(QStringLiteral("MS Sans Serif")));
     setFixedSize(532, 181);
@@ -300,8 +303,18 @@ void Form1::start(const QStringList& told, DataCheck check) {
 
 void Form1::checkDataInBackground() {
     const QPointer<Form1> self(this);
-    QThreadPool::globalInstance()->start([self, ruta = Ruta] {
+    // The check reads the "propio-*.txt" of the data directory; the user's own file under
+    // another name, or kept elsewhere, is checked with it.
+    const QString properFile = proper::properPath(properChoice_, Ruta);
+    const QFileInfo properInfo(properFile);
+    const bool outside =
+        !properChoice_.isEmpty() &&
+        (properInfo.absolutePath() != QFileInfo(Ruta + QLatin1Char('.')).absolutePath() ||
+         !properInfo.fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix)));
+    QThreadPool::globalInstance()->start([self, ruta = Ruta, outside, properFile] {
         QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
+        if (outside)
+            problems += datacheck::checkProperFile(properFile);
         QMetaObject::invokeMethod(
             qApp,
             [self, problems = std::move(problems)] {

@@ -9,6 +9,7 @@
 #include "datacheck/data_check.h"
 #include "dayview/day_view.h"
 #include "dayview/overflow.h"
+#include "dayview/proper_day.h"
 #include "gui/form2.h"
 #include "gui/form_label.h"
 #include "navigation/step_repeat.h"
@@ -142,11 +143,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override; // form1_proper.cpp
 
 private:
     friend class Form1TestSeam; // the widget tests' access to state no control sets
 
-    QString Ruta;                 // the data directory
+    QString Ruta;          // the data directory
+    QString properChoice_; // the proper calendar chosen: "", a shipped key or a path
+    std::unique_ptr<dayview::ProperSchedule> proper_; // read at each run of today; none for none
+    QString properFault_;                             // the last fault of reading it, told once
     QDate FechaVista;             // the date of the last run of the day view that succeeded
     StepState steps;              // Mes, Dia, ArchMes and the four step counts
     dayview::DayValue shown_;     // what the last run of the day view showed
@@ -165,6 +170,7 @@ private:
     // user starts; the clock's run at midnight and the retry after a fault leave the focus in a
     // text box.
     void runDayView(const QDate& today, const calendar::CalendarSource& files);
+    void readProperCalendar(); // form1_proper.cpp
     void automaticRun(const QDate& today);
     void watchDataFiles();
     void showDay();

@@ -49,10 +49,11 @@ void Form1::runDayView(const QDate& today, const calendar::CalendarSource& files
     triedDate_ = today;
     for (FormLabel* step : {Label16, Label17, Label18, Label19})
         step->setEnabled(true);
+    readProperCalendar();
     dayview::DayValue next;
     std::optional<DataFault> fault;
     try {
-        dayview::runDay(today, files, shown_, next);
+        dayview::runDay(today, files, shown_, next, proper_.get());
     } catch (const DataFault& f) {
         fault = f;
     }
@@ -137,10 +138,11 @@ void Form1::showLine(const QString& line, int month, int day) {
     Label14->setText(line);
     const QString date = dayview::lineDateText(triedDate_.year(), month, day);
     // What is celebrated on the day the line belongs to: today's run, or the day leafed to.
-    const QString celebrated = month == triedDate_.month() && day == triedDate_.day()
-                                   ? dayview::celebrationDetails(dayview::captionsOf(shown_))
-                                   : dayview::celebrationDetails(triedDate_.year(), month, day,
-                                                                 calendar::DiskSource(Ruta));
+    const QString celebrated =
+        month == triedDate_.month() && day == triedDate_.day()
+            ? dayview::celebrationDetails(dayview::captionsOf(shown_))
+            : dayview::celebrationDetails(triedDate_.year(), month, day, calendar::DiskSource(Ruta),
+                                          proper_.get());
     const QString under = celebrated.isEmpty() ? QString() : QLatin1Char('\n') + celebrated;
     lineDate_ = date + under;
     // A screen reader reads the line, then whose day it is and what is celebrated.

@@ -68,7 +68,8 @@ struct Candidate {
     bool credo;
     bool precept = false;
     bool fromLine = false;
-    bool prevailsAmongMemorials = false; // a Marian movable memorial
+    bool prevailsAmongMemorials = false; // a Marian movable memorial, a proper memorial
+    const ProperCelebration* proper = nullptr;
 };
 
 // The rank of a day line's celebration in the table: a solemnity with the general ones; a feast
@@ -211,6 +212,8 @@ Ordo ordoOf(const OrdoDay& day) {
     const bool lineIsMovable =
         movable && movable->homeMonth == day.date.month() && movable->homeDay == day.date.day();
     for (const WrittenCelebration& written : line.celebrations) {
+        if (day.lineGivesWay)
+            break;
         const std::optional<LineCelebration> kept = inYear(written, day.date.year());
         if (!kept)
             continue;
@@ -227,11 +230,34 @@ Ordo ordoOf(const OrdoDay& day) {
         candidates.append(candidate);
     }
 
+    // The proper calendar's celebrations come last. A proper memorial prevails over a general
+    // one of the same weekday, which gives way to it.
+    for (const ProperCelebration& p : day.proper) {
+        const bool solemn = p.rank == Rank::Solemnidad;
+        Candidate candidate{p.name, p.precedence, p.rank, solemn || p.rank == Rank::Fiesta,
+                            solemn || sunday};
+        candidate.precept = p.precept;
+        candidate.fromLine = true; // its precept holds on the day it is written for
+        candidate.proper = &p;
+        if (p.rank == Rank::MemoriaObligatoria)
+            candidate.precedence = Precedence::GeneralMemorials;
+        candidates.append(candidate);
+    }
     // The highest day that is not a memorial.
     const Candidate* best = nullptr;
     for (const Candidate& c : candidates) {
         if (!isMemorial(c) && (!best || c.precedence < best->precedence))
             best = &c;
+    }
+    // A privilege keeps a proper solemnity or feast on its day over a Sunday of Easter, of
+    // Christmas or of Ordinary Time, not over a movable celebration kept on it.
+    const bool sundayYields =
+        time.kind == TimeDay::ChristmasOrOrdinarySunday ||
+        (time.kind == TimeDay::PrivilegedSunday && day.season == Season::Easter);
+    if (sundayYields && best && best->name == time.name && best->rank == Rank::Domingo) {
+        for (const Candidate& c : candidates)
+            if (c.proper && c.proper->overSunday && !isMemorial(c))
+                best = &c;
     }
     QVarLengthArray<const Candidate*, 8> memorials;
     for (const Candidate& c : candidates) {
@@ -251,9 +277,12 @@ Ordo ordoOf(const OrdoDay& day) {
             if (m->precedence == Precedence::GeneralMemorials)
                 obligatory.append(m);
         }
-        const auto marian =
-            std::find_if(obligatory.begin(), obligatory.end(),
-                         [](const Candidate* m) { return m->prevailsAmongMemorials; });
+        // A proper memorial first, then a Marian movable one.
+        auto marian = std::find_if(obligatory.begin(), obligatory.end(),
+                                   [](const Candidate* m) { return m->proper != nullptr; });
+        if (marian == obligatory.end())
+            marian = std::find_if(obligatory.begin(), obligatory.end(),
+                                  [](const Candidate* m) { return m->prevailsAmongMemorials; });
         if (marian != obligatory.end()) {
             kept = *marian;
         } else if (obligatory.size() == 1) {
@@ -273,7 +302,11 @@ Ordo ordoOf(const OrdoDay& day) {
     ordo.rango = kept->rank;
     ordo.gloria = kept->gloria;
     ordo.credo = kept->credo;
-    ordo.lineKept = kept->fromLine;
+    ordo.lineKept = kept->fromLine && !kept->proper;
+    ordo.precedence = kept->precedence;
+    ordo.properKept = kept->proper != nullptr;
+    if (kept->proper)
+        ordo.properColour = kept->proper->colour;
     // Every Sunday, and the days the line marks "+" when their celebration is kept on them; a
     // moved solemnity does not take its precept to the day it is moved to.
     ordo.precepto = sunday || (kept->fromLine && kept->precept);

@@ -7,6 +7,7 @@
 // compete with it, and the row of the table decides. No date of Easter is computed here.
 
 #include "liturgical_time/liturgical_time.h"
+#include "ordo/precedence.h"
 
 #include <QDate>
 #include <QString>
@@ -42,6 +43,21 @@ struct Ordo {
     int tomo = 0;             // 1..4: the volume of the Liturgy of the Hours; 0 for none
     bool ownPsalmody = false; // a solemnity or feast: its own psalmody replaces the psalter's
     bool lineKept = false;    // a celebration of the day line is the one kept
+    Precedence precedence = Precedence::Weekdays; // the row of the day kept
+    bool properKept = false; // a celebration of the proper calendar is the one kept
+    QChar properColour;      // its colour letter
+};
+
+// A celebration of a proper calendar that competes for the day: its row of the table (4
+// solemnities, 8 feasts, 11 memorials, 12 optional memorials), and whether a privilege keeps it
+// on its day over the Sunday.
+struct ProperCelebration {
+    QString name;
+    Precedence precedence = Precedence::OptionalMemorials;
+    Rank rank = Rank::MemoriaLibre;
+    bool precept = false;
+    bool overSunday = false;
+    QChar colour;
 };
 
 // What the run of one day found.
@@ -54,6 +70,8 @@ struct OrdoDay {
     std::optional<int> numMovil;     // the movable file whose date is today
     QString movableName;             // the first line of that file
     bool solemnityMovedAway = false; // the data keeps the day line's solemnity on another day
+    QList<ProperCelebration> proper; // the proper calendar's celebrations of the day
+    bool lineGivesWay = false;       // the proper calendar replaces the day line's celebrations
 };
 
 Ordo ordoOf(const OrdoDay& day);

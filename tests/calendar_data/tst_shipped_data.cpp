@@ -8,6 +8,7 @@
 #include "dayview/day_view.h"
 #include "platform/data_dir.h"
 #include "platform/text_file.h"
+#include "proper/proper_calendar.h"
 #include "support/calendar_facts.h"
 
 #include <QDir>
@@ -345,7 +346,9 @@ void TstShippedData::notesFileShipsEmpty() {
 
 void TstShippedData::programEmbedsEveryDataFile() {
     const QStringList names = dataFileNames();
-    QCOMPARE(names.size(), 1 + 12 + kShippedMovableFiles + 1);
+    // cal.txt, the months, the movable files, the notes and the proper calendars.
+    QCOMPARE(names.size(),
+             1 + 12 + kShippedMovableFiles + 1 + int(proper::shippedPropers().size()));
     QCOMPARE(datadir::embeddedFiles(), names);
     for (const QString& name : names) {
         QFile embedded(QStringLiteral(":/datos/") + name);

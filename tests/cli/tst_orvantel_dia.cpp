@@ -2,6 +2,7 @@
 // its messages and the rows it prints, run as a separate process on a temporary data folder.
 
 #include "support/data_fixture.h"
+#include "support/shipped_copy.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,6 +94,8 @@ private Q_SLOTS:
     void rangePastTheDataNamesTheFileThatEnds();
     void checkListsTheProblems_data();
     void checkListsTheProblems();
+    void properCalendarInEveryFormat_data();
+    void properCalendarInEveryFormat();
 
     // What it prints.
     void rangePrintsHeaderAndOneRowPerDay_data();
@@ -313,6 +316,42 @@ void TestOrvantelDia::checkListsTheProblems() {
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.out.left(out.size()), out);
     QCOMPARE(outcome.out.isEmpty(), out.isEmpty());
+}
+
+void TestOrvantelDia::properCalendarInEveryFormat_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString p = QStringLiteral("--propio");
+    QTest::newRow("tsv") << QStringList{p, "madrid", "2027-11-09"} << 0
+                         << "celebracion\tSanta María la Real de la Almudena"
+                         << "";
+    QTest::newRow("json") << QStringList{"--formato", "json", p, "madrid", "2025-11-09"} << 0
+                          << "\"precepto\":\"sí\",\"rango\":\"Solemnidad\""
+                          << "";
+    QTest::newRow("ics") << QStringList{"--formato", "ics", p, "valencia", "2027-04-06"} << 0
+                         << "SUMMARY:San Vicente Ferrer"
+                         << "";
+    QTest::newRow("own file, a faulty line")
+        << QStringList{p, "DATOS/mio.txt", "2027-06-11"} << 0 << "celebracion\tMártires"
+        << "mio.txt:2: ";
+    QTest::newRow("no such file") << QStringList{p, "DATOS/nada.txt", "2027-06-11"} << 1 << ""
+                                  << "nada.txt";
+    QTest::newRow("checked") << QStringList{p, "DATOS/mio.txt", "--comprobar"} << 1 << "mio.txt:2: "
+                             << "";
+}
+
+void TestOrvantelDia::properCalendarInEveryFormat() {
+    QFETCH(QStringList, args);
+    ShippedCopy data;
+    data.write(QStringLiteral("mio.txt"), "11-jun Me r M\xe1rtires\r\n12-jun So z Nadie\r\n");
+    const Outcome outcome = runDia(QStringList{"--datos", "DATOS"} + args, data.ruta());
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTEST(outcome.exitCode, "exitCode");
+    QVERIFY2(outcome.out.contains(out), qPrintable(outcome.out));
+    QVERIFY2(outcome.err.contains(err), qPrintable(outcome.err));
 }
 
 void TestOrvantelDia::rangePrintsHeaderAndOneRowPerDay_data() {
