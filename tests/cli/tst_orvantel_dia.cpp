@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +104,7 @@ private Q_SLOTS:
     void controlCharactersStayInTheirCell();
     void eachFormatToStandardOutputAndFile_data();
     void eachFormatToStandardOutputAndFile();
+    void pdfToFileAndStandardOutput();
 };
 
 void TestOrvantelDia::badArgumentsExitWith2_data() {
@@ -491,6 +493,31 @@ void TestOrvantelDia::eachFormatToStandardOutputAndFile() {
     static const QRegularExpression stamp(QStringLiteral("DTSTAMP:\\d{8}T\\d{6}Z"));
     QCOMPARE(QString::fromUtf8(written.readAll()).replace(stamp, "DTSTAMP"),
              QString(outcome.out).replace(stamp, "DTSTAMP"));
+}
+
+// The sheets of a range over two months: two pages, the same text in a file and on the
+// standard output, the edited data's folder named.
+void TestOrvantelDia::pdfToFileAndStandardOutput() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    DataFixture data;
+    QStringList args = holyWeek(data, QStringLiteral("pdf"));
+    args.replaceInStrings(QStringLiteral("2009-04-04"), QStringLiteral("2009-03-30"));
+    const QString piped = data.path(QStringLiteral("salida.pdf"));
+    const QString file = data.path(QStringLiteral("hoja.pdf"));
+    QCOMPARE(runDia(args, {}, piped).exitCode, 0);
+    QCOMPARE(runDia(args + QStringList{"--salida", file}).exitCode, 0);
+    QStringList texts;
+    for (const QString& pdf : {piped, file}) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished() && text.exitCode() == 0);
+        texts << QString::fromUtf8(text.readAllStandardOutput());
+    }
+    QCOMPARE(texts.at(0), texts.at(1));
+    QCOMPARE(texts.at(0).count(QChar(u'\f')), 2);
+    QVERIFY(texts.at(0).contains(QStringLiteral("Lunes Santo")));
+    QVERIFY(texts.at(0).contains(QStringLiteral("archivos editados")));
 }
 
 QTEST_GUILESS_MAIN(TestOrvantelDia)
