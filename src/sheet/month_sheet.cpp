@@ -1,6 +1,7 @@
 #include "sheet/month_sheet.h"
 
 #include "dayview/day_export.h"
+#include "ordo/ordo.h"
 #include "panels/panel_texts.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
@@ -136,8 +137,10 @@ Row rowOf(const dayview::DayValue& value) {
         below << captions.line;
     if (!captions.optional.isEmpty())
         below << QStringLiteral("Libres: %1").arg(captions.optional);
-    if (value.numMovil && !captions.movable.isEmpty() &&
-        captions.movable.compare(row.kept, Qt::CaseInsensitive) != 0)
+    // Unless it is the one kept: a day of the Proper of Time under the Ordo's name for it
+    // ("Domingo 1º de Adviento", kept as "Domingo I de Adviento"), or the same words.
+    if (value.numMovil && !ordo::isDayOfTime(*value.numMovil) && !captions.movable.isEmpty() &&
+        !row.kept.startsWith(captions.movable, Qt::CaseInsensitive))
         below << QStringLiteral("Móvil: %1").arg(captions.movable);
     row.below = below.join(QStringLiteral(" · "));
     if (!captions.psalter.isEmpty())
@@ -296,12 +299,22 @@ void paintMonth(QPainter& painter, const Page& page, const MonthPage& month,
     painter.setPen(Qt::black);
     // Header: the month and year, the cycles on the right; then the proper calendar and the
     // data folder.
-    const double title = page.draw(
-        painter, sheetFont(kTitlePt, true),
-        QStringLiteral("%1 %2").arg(monthName(month.month)).arg(month.year), x0, y, w * 0.45);
-    page.draw(painter, sheetFont(8), cyclesLine(month), x0 + w * 0.45, y + 3, w * 0.55,
-              Qt::AlignRight);
+    const QFont titleFont = sheetFont(kTitlePt, true);
+    const QString titleText = QStringLiteral("%1 %2").arg(monthName(month.month)).arg(month.year);
+    const double title = page.draw(painter, titleFont, titleText, x0, y, w);
+    // The cycles beside the title when they fit on one line there, else on a line of their own.
+    const QFont cyclesFont = sheetFont(8);
+    const QString cycles = cyclesLine(month);
+    const QFontMetricsF cyclesMetrics(cyclesFont, page.device);
+    const double titleWidth =
+        QFontMetricsF(titleFont, page.device).horizontalAdvance(titleText) / page.unit + 12;
+    const double beside = w - titleWidth;
+    const bool fits = cyclesMetrics.horizontalAdvance(cycles) / page.unit <= beside;
+    if (fits)
+        page.draw(painter, cyclesFont, cycles, x0 + titleWidth, y + 7, beside, Qt::AlignRight);
     y += title;
+    if (!fits)
+        y += page.draw(painter, cyclesFont, cycles, x0, y, w);
     QStringList second;
     if (!options.properCalendar.isEmpty())
         second << options.properCalendar;

@@ -96,12 +96,16 @@ void TestMonthSheet::shippedSheets_data() {
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("last");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("header"); // the cycles of a month, from the day they change
     QTest::newRow("month") << QDate(2026, 12, 1) << QDate(2026, 12, 31)
-                           << "Calendario litúrgico — Diciembre 2026";
+                           << "Calendario litúrgico — Diciembre 2026"
+                           << "Domingos: ciclo B · Entre semana: año I";
     QTest::newRow("year") << QDate(2027, 1, 1) << QDate(2027, 12, 31)
-                          << "Calendario litúrgico — 2027";
-    QTest::newRow("range") << QDate(2022, 6, 20) << QDate(2022, 7, 3)
-                           << "Calendario litúrgico — Junio 2022 a Julio 2022";
+                          << "Calendario litúrgico — 2027"
+                          << "Domingos: ciclo B; desde el 28, ciclo C";
+    QTest::newRow("range") << QDate(2026, 11, 15) << QDate(2027, 1, 10)
+                           << "Calendario litúrgico — Noviembre 2026 a Enero 2027"
+                           << "Entre semana: año II; desde el 29, año I";
 }
 
 // Page count and size, title and creator, every day's celebration in the text, every font
@@ -110,6 +114,7 @@ void TestMonthSheet::shippedSheets() {
     QFETCH(QDate, first);
     QFETCH(QDate, last);
     QFETCH(QString, title);
+    QFETCH(QString, header);
     QCOMPARE(sheet::editedDataName(kShipped), QString());
     const auto made = writeSheet(kShipped, first, last);
     POPPLER(info, "pdfinfo", made->pdf);
@@ -133,6 +138,7 @@ void TestMonthSheet::shippedSheets() {
     QCOMPARE(text.count(QChar(u'\f')), months);
     QVERIFY(flat.contains(QStringLiteral("Impreso el 8 de diciembre de 2026")));
     QVERIFY(flat.contains(QStringLiteral("pb: Presbít.")));
+    QVERIFY2(flat.contains(header), qPrintable(flat.left(300)));
     QVERIFY(!flat.contains(QStringLiteral("archivos editados")));
 
     POPPLER(fonts, "pdffonts", made->pdf);
