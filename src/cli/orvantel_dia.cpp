@@ -8,6 +8,7 @@
 #include "calendar_data/data_update.h"
 #include "datacheck/data_check.h"
 #include "dayview/day_export.h"
+#include "dayview/range_runs.h"
 #include "platform/console.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
@@ -569,19 +570,17 @@ int main(int argc, char* argv[]) {
         return writeSheets(request, readings, ruta);
     Output out(request.salida);
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
-    dayview::DayValue shown;
-    QDate date = request.first;
     // The days are gathered into blocks of some 64 KiB, each written at once.
     constexpr qsizetype kBlock = 64 * 1024;
     QByteArray block;
     block.reserve(kBlock + 4096);
+    dayview::RangeRuns runs(readings, request.first, request.last);
     try {
         out.write(document.begin());
-        for (; date <= request.last && out.ok(); date = date.addDays(1)) {
-            dayview::DayValue next;
-            dayview::runDay(date, readings, shown, next);
-            shown = next;
-            document.appendDay(block, shown);
+        QList<dayview::DayValue> days;
+        while (out.ok() && runs.take(days)) {
+            for (const dayview::DayValue& day : days)
+                document.appendDay(block, day);
             if (block.size() >= kBlock) {
                 out.write(block);
                 block.truncate(0); // keeps its room
@@ -592,7 +591,8 @@ int main(int argc, char* argv[]) {
     } catch (const DataFault& fault) {
         out.write(block); // the days before the fault
         out.abandon();
-        writeMessage(QStringLiteral("%1: %2").arg(date.toString(Qt::ISODate), fault.message()));
+        writeMessage(
+            QStringLiteral("%1: %2").arg(runs.stoppedAt().toString(Qt::ISODate), fault.message()));
         return kDataFault;
     }
     if (!out.finish()) {

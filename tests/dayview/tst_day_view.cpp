@@ -5,6 +5,7 @@
 #include "dayview/day_view.h"
 #include "dayview/line_date.h"
 #include "dayview/overflow.h"
+#include "dayview/range_runs.h"
 #include "platform/data_fault.h"
 #include "support/data_fixture.h"
 
@@ -32,6 +33,8 @@ private Q_SLOTS:
     void movableFilesAfterC20();
     void dataFaults_data();
     void dataFaults();
+    void rangeRuns_data();
+    void rangeRuns();
     void overflowMark();
     void lineDateInWords();
 };
@@ -200,6 +203,58 @@ void TstDayView::dataFaults() {
     } catch (const DataFault& fault) {
         QCOMPARE(int(fault.kind()), kind);
         QVERIFY(fault.message().contains(file));
+    }
+}
+
+void TstDayView::rangeRuns_data() {
+    QTest::addColumn<QString>("removed"); // a file removed from the data, or none
+    QTest::addColumn<int>("taken");       // the days to take, then the runs are dropped; 0 all
+    QTest::addColumn<QDate>("stoppedAt");
+    QTest::newRow("every day") << QString() << 0 << QDate();
+    QTest::newRow("a month file missing") << "06.txt" << 0 << QDate(2009, 6, 1);
+    QTest::newRow("dropped after one batch") << QString() << 1 << QDate();
+}
+
+// The days of a range run on their own thread are the days a loop of runs gives, in order, up
+// to a fault, which comes after the days before it; dropping the runs midway ends them.
+void TstDayView::rangeRuns() {
+    QFETCH(QString, removed);
+    QFETCH(int, taken);
+    QFETCH(QDate, stoppedAt);
+    DataFixture data;
+    if (!removed.isEmpty())
+        data.removeFile(removed);
+    const calendar::DayReadings readings(data.source(), true);
+    const QDate first(2008, 12, 30);
+    const QDate last(2009, 12, 31);
+    QList<dayview::DayValue> days;
+    QDate faultAt;
+    {
+        dayview::RangeRuns runs(readings, first, last);
+        try {
+            for (QList<dayview::DayValue> batch; runs.take(batch);) {
+                days += batch;
+                if (taken > 0 && days.size() >= taken)
+                    break;
+            }
+        } catch (const DataFault& fault) {
+            QVERIFY(fault.message().contains(removed));
+            faultAt = runs.stoppedAt();
+        }
+    }
+    QCOMPARE(faultAt, stoppedAt);
+    const QDate end = stoppedAt.isValid() ? stoppedAt.addDays(-1) : last;
+    if (taken == 0)
+        QCOMPARE(days.size(), first.daysTo(end) + 1);
+    dayview::DayValue shown;
+    for (const dayview::DayValue& day : days) {
+        dayview::DayValue next;
+        dayview::runDay(shown.fecha.isValid() ? shown.fecha.addDays(1) : first, readings, shown,
+                        next);
+        shown = next;
+        QCOMPARE(day.fecha, next.fecha);
+        QCOMPARE(dayview::captionsOf(day).line, dayview::captionsOf(next).line);
+        QCOMPARE(dayview::captionsOf(day).celebration, dayview::captionsOf(next).celebration);
     }
 }
 
