@@ -291,16 +291,18 @@ void paintRow(QPainter& painter, const Page& page, const Row& row, double y) {
                   kPreceptWidth, Qt::AlignHCenter);
 }
 
-void paintMonth(QPainter& painter, const Page& page, const MonthPage& month,
-                const SheetOptions& options) {
+// The header of a month's page: the month and year, the cycles; then the proper calendar and
+// the data folder; a rule. Where the rows start, in points.
+double paintHeader(QPainter& painter, const Page& page, const MonthPage& month,
+                   const SheetOptions& options, bool continued) {
     const double x0 = kMarginX;
     const double w = page.width - 2 * kMarginX;
     double y = kMarginY;
     painter.setPen(Qt::black);
-    // Header: the month and year, the cycles on the right; then the proper calendar and the
-    // data folder.
     const QFont titleFont = sheetFont(kTitlePt, true);
-    const QString titleText = QStringLiteral("%1 %2").arg(monthName(month.month)).arg(month.year);
+    QString titleText = QStringLiteral("%1 %2").arg(monthName(month.month)).arg(month.year);
+    if (continued)
+        titleText += QStringLiteral(" (continuación)");
     const double title = page.draw(painter, titleFont, titleText, x0, y, w);
     // The cycles beside the title when they fit on one line there, else on a line of their own.
     const QFont cyclesFont = sheetFont(8);
@@ -326,39 +328,76 @@ void paintMonth(QPainter& painter, const Page& page, const MonthPage& month,
     painter.setPen(QPen(Qt::black, 0.8 * page.unit));
     painter.drawLine(QPointF(x0 * page.unit, y * page.unit),
                      QPointF((x0 + w) * page.unit, y * page.unit));
+    return y;
+}
 
-    // Footer, measured first: the legend and the date of printing.
-    const QFont note = sheetFont(kNotePt);
-    const QString legend = legendParagraph();
-    const QString printed =
+// The footer: the legend and the date of printing, under the rows or at the page's foot.
+struct Footer {
+    QFont note = sheetFont(kNotePt);
+    QString legend = legendParagraph();
+    QString printed;
+    double height = 0;
+};
+
+Footer footerOf(const Page& page, const SheetOptions& options) {
+    Footer footer;
+    footer.printed =
         QStringLiteral("Impreso el %1 · Orvantel")
             .arg(QLocale(QLocale::Spanish)
                      .toString(options.printed, QStringLiteral("d 'de' MMMM 'de' yyyy")));
-    const double footer = page.textHeight(note, legend, w) + page.textHeight(note, printed, w) + 6;
-    const double bottom = page.height - kMarginY - footer;
+    const double w = page.width - 2 * kMarginX;
+    footer.height = page.textHeight(footer.note, footer.legend, w) +
+                    page.textHeight(footer.note, footer.printed, w) + 6;
+    return footer;
+}
 
-    QList<Row> rows;
-    for (const dayview::DayValue& value : month.days)
-        rows.append(rowOf(value));
-    fitRows(page, rows, bottom - y - 2);
-    // The bands first, so that the rule under a row shows over the band of the next.
-    double band = y;
-    for (const Row& row : std::as_const(rows)) {
-        if (row.stands)
-            painter.fillRect(page.rect(x0, band, w, row.height), kBand);
-        band += row.height;
-    }
-    for (const Row& row : std::as_const(rows)) {
-        paintRow(painter, page, row, y);
-        y += row.height;
-    }
-
+void paintFooter(QPainter& painter, const Page& page, const Footer& footer, double y) {
+    const double x0 = kMarginX;
+    const double w = page.width - 2 * kMarginX;
     painter.setPen(QPen(Qt::black, 0.5 * page.unit));
-    const double fy = std::max(y, bottom) + 3;
+    const double fy = std::max(y, page.height - kMarginY - footer.height) + 3;
     painter.drawLine(QPointF(x0 * page.unit, (fy - 1.5) * page.unit),
                      QPointF((x0 + w) * page.unit, (fy - 1.5) * page.unit));
-    const double used = page.draw(painter, note, legend, x0, fy, w);
-    page.draw(painter, note, printed, x0, fy + used + 1, w, Qt::AlignRight);
+    const double used = page.draw(painter, footer.note, footer.legend, x0, fy, w);
+    page.draw(painter, footer.note, footer.printed, x0, fy + used + 1, w, Qt::AlignRight);
+}
+
+// A month: one page, or more when its rows do not fit one even with every text at the floor
+// (many long day lines): the rows that do not fit go on to a page of their own, under the
+// same header, so that none runs into the footer.
+void paintMonth(QPainter& painter, const Page& page, const MonthPage& month,
+                const SheetOptions& options) {
+    const Footer footer = footerOf(page, options);
+    const double bottom = page.height - kMarginY - footer.height;
+    QList<Row> left;
+    for (const dayview::DayValue& value : month.days)
+        left.append(rowOf(value));
+    for (bool first = true; first || !left.isEmpty(); first = false) {
+        if (!first)
+            page.device->newPage();
+        double y = paintHeader(painter, page, month, options, !first);
+        const double room = bottom - y - 2;
+        fitRows(page, left, room);
+        qsizetype count = 0;
+        for (double used = 0;
+             count < left.size() && (count == 0 || used + left[count].height <= room + 0.01);)
+            used += left[count++].height;
+        const QList<Row> rows = left.first(count);
+        left.remove(0, count);
+        // The bands first, so that the rule under a row shows over the band of the next.
+        double band = y;
+        for (const Row& row : rows) {
+            if (row.stands)
+                painter.fillRect(page.rect(kMarginX, band, page.width - 2 * kMarginX, row.height),
+                                 kBand);
+            band += row.height;
+        }
+        for (const Row& row : rows) {
+            paintRow(painter, page, row, y);
+            y += row.height;
+        }
+        paintFooter(painter, page, footer, y);
+    }
 }
 
 } // namespace

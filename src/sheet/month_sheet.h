@@ -6,7 +6,9 @@
 // a swatch and in words, the celebration kept in bold with its rank, the day line, the optional
 // memorials and the movable celebration, the psalter week and the volume of the Liturgy of the
 // Hours, the precept) and a footer with the legend of the abbreviations and the date of
-// printing. The same painting serves the PDF file and the printer of the print preview.
+// printing. The same painting serves the PDF file and the printer of the print preview. A month
+// whose rows do not fit one page even with their texts at the floor of 6 points (many very long
+// day lines) goes on to a further page under the same header: no text is cut off.
 
 #include "calendar_data/day_readings.h"
 #include "dayview/day_view.h"

@@ -50,24 +50,23 @@ private Q_SLOTS:
 
 void TstNavigationWindow::clickMakesOneStep_data() {
     QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<QString>("after"); // the line shown after the click
-    QTest::newRow("left button") << Qt::LeftButton << "Dia 11/4";
-    // Only the left button steps: the right one opens the window's menu.
-    QTest::newRow("right button") << Qt::RightButton << "Dia 10/4";
-    QTest::newRow("middle button") << Qt::MiddleButton << "Dia 10/4";
+    QTest::newRow("left button") << Qt::LeftButton;
+    QTest::newRow("right button") << Qt::RightButton;
+    QTest::newRow("middle button") << Qt::MiddleButton;
 }
 
 void TstNavigationWindow::clickMakesOneStep() {
     QFETCH(Qt::MouseButton, button);
-    QFETCH(QString, after);
     StartedMainWindow w(QDate(2009, 4, 10));
+    const bool left = button == Qt::LeftButton; // the others never step (the right one: the menu)
     mouse(w.form.Label19, QEvent::MouseButtonPress, button);
-    QCOMPARE(w.form.Label19->isBoxed(), button != Qt::LeftButton);
+    QCOMPARE(w.form.Label19->isBoxed(), !left);
     QCOMPARE(w.form.Label14->text(), QStringLiteral("Dia 10/4")); // not before the wait ends
     mouse(w.form.Label19, QEvent::MouseButtonRelease, button);
     QVERIFY(w.form.Label19->isBoxed());
     Form1TestSeam(w.form).stepRepeat().tick();
-    QCOMPARE(w.form.Label14->text(), after);
+    QCOMPARE(w.form.Label14->text(),
+             left ? QStringLiteral("Dia 11/4") : QStringLiteral("Dia 10/4"));
     QVERIFY(!Form1TestSeam(w.form).stepRepeat().repeating());
     QCOMPARE(w.form.Label15->text(), QStringLiteral("Abril"));
 }
