@@ -21,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -128,6 +129,9 @@ QPrintPreviewDialog* Form1::printMonth() {
                 QPainter painter(target);
                 sheet::paintPages(painter, *target, pages, options);
             });
+    // Its own size is a narrow strip with the print button out of sight: most of the screen.
+    if (const QScreen* screen = this->screen())
+        dialog->resize(screen->availableSize() * 0.8);
     dialog->open();
     return dialog;
 }
