@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation
-  clang-format desktop-file-utils appstream)
+  clang-format desktop-file-utils appstream
+  poppler-utils) # pdfinfo, pdftotext, pdffonts and pdftoppm: the tests read back the month sheets
 missing=()
 packages+=(qt6-translations-l10n) # Qt's own messages in Spanish (orvantel-dia's option parser)
 for p in "${packages[@]}"; do

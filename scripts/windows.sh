@@ -309,6 +309,29 @@ for format in tsv json ics; do
 done
 [ -e "$data_folder/cal.txt" ]
 
+note "orvantel-dia --formato pdf under wine: the sheet of December 2026"
+# To the standard output, which must carry the PDF's bytes as they are; read back with poppler.
+installed "C:\\Program Files\\Orvantel\\orvantel-dia.exe" --formato pdf --desde 2026-12-01 \
+  --hasta 2026-12-31 >"$out/windows.pdf" ||
+  { echo "the installed orvantel-dia.exe failed (--formato pdf): exit status $?" >&2; exit 1; }
+pdfinfo "$out/windows.pdf" >"$out/windows.pdfinfo" 2>&1 ||
+  { echo "the sheet written under wine is no PDF: see $out/windows.pdfinfo" >&2; exit 1; }
+grep -Eq '^Pages: +1$' "$out/windows.pdfinfo" &&
+  grep -Eq '^Title: +Calendario lit.+rgico .+ Diciembre 2026$' "$out/windows.pdfinfo" &&
+  grep -Eq '^Page size: .*\(A4\)$' "$out/windows.pdfinfo" ||
+  { echo "the sheet written under wine has not one A4 page titled for December 2026: see $out/windows.pdfinfo" >&2; exit 1; }
+pdftotext -raw "$out/windows.pdf" "$out/windows.pdf.txt"
+for celebration in "Inmaculada Concepción de la Virgen María" "Natividad del Señor" \
+  "S. Esteban, protomártir"; do
+  grep -Fq "$celebration" "$out/windows.pdf.txt" ||
+    { echo "the sheet written under wine lacks \"$celebration\": see $out/windows.pdf.txt" >&2; exit 1; }
+done
+if pdffonts "$out/windows.pdf" | tail -n +3 | awk '$(NF-4) != "yes"' | grep -q .; then
+  echo "the sheet written under wine has a font not embedded" >&2
+  exit 1
+fi
+note "orvantel-dia --formato pdf under wine: one A4 page, its days and its fonts embedded"
+
 # The installed window at scale 1, started in the background; its process id in $first.
 visible() { find_window '^Orvantel$'; }
 start_window() {

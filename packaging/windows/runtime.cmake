@@ -1,13 +1,18 @@
-# What orvantel.exe and orvantel-dia.exe load on Windows, installed beside them: Qt's DLLs, the
-# platform and style plugins the window needs, Qt's Spanish translations and the C++ run-time
+# What orvantel.exe and orvantel-dia.exe load on Windows, installed beside them: Qt's DLLs (Print
+# Support for the month sheets), the platform and style plugins the window needs, Qt's Spanish translations and the C++ run-time
 # of MinGW-w64 that Qt and the programs are linked with.
 
 # Qt's DLLs and plugins, from the Qt the programs are built with.
-foreach(module Core Gui Widgets)
+foreach(module Core Gui Widgets PrintSupport)
   install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION ${ORVANTEL_BINDIR})
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
   DESTINATION ${ORVANTEL_BINDIR}/platforms)
+# A Qt whose printing on Windows lives in a plugin rather than in Qt6PrintSupport.dll.
+if(TARGET Qt6::QWindowsPrinterSupportPlugin)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsPrinterSupportPlugin>
+    DESTINATION ${ORVANTEL_BINDIR}/printsupport)
+endif()
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
     DESTINATION ${ORVANTEL_BINDIR}/styles)

@@ -1,8 +1,8 @@
 // orvantel-dia: the day view of any day the calendar covers, on the terminal or in a file, as
-// TSV, JSON or iCalendar. It runs the same core steps as the window (dayview::runDay), from the
-// data directory read once into memory, and only reads its arguments and writes the days.
-// Exit status: 0 done, 1 a fault in the data or in writing the output (the message names the
-// file), 2 bad arguments.
+// TSV, JSON or iCalendar, or as the month sheets of a PDF to print. It runs the same core steps as
+// the window (dayview::runDay), from the data directory read once into memory, and only reads its
+// arguments and writes the days. Exit status: 0 done, 1 a fault in the data or in writing the
+// output (the message names the file), 2 bad arguments.
 
 #include "calendar_data/calendar_files.h"
 #include "calendar_data/data_update.h"
@@ -16,12 +16,14 @@
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "proper/proper_calendar.h"
+#include "sheet/month_sheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -115,8 +117,8 @@ struct Options {
     QCommandLineOption hasta{QStringLiteral("hasta"), QStringLiteral("último día del intervalo"),
                              QStringLiteral("FECHA")};
     QCommandLineOption formato{QStringLiteral("formato"),
-                               QStringLiteral("tsv (el predeterminado), json o ics; véase más "
-                                              "arriba"),
+                               QStringLiteral("tsv (el predeterminado), json, ics o pdf; véase "
+                                              "más arriba"),
                                QStringLiteral("FORMATO")};
     QCommandLineOption salida{
         QStringLiteral("salida"),
@@ -176,6 +178,7 @@ QString helpText(const Options& options, const CalendarYears& years) {
     return QStringLiteral(
                "Uso: orvantel-dia [opciones] [AAAA-MM-DD]\n"
                "     orvantel-dia [opciones] --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
+               "     orvantel-dia [opciones] --formato pdf --desde AAAA-MM-DD --hasta AAAA-MM-DD\n"
                "     orvantel-dia [--datos DIR] [--propio NOMBRE|ARCHIVO] --comprobar\n"
                "\n"
                "Muestra la vista de un día del calendario litúrgico, %1, con los\n"
@@ -222,6 +225,10 @@ QString helpText(const Options& options, const CalendarYears& years) {
                "          tres números del color\n"
                "  ics     un calendario iCalendar (RFC 5545) con un evento de día completo por\n"
                "          día, para importarlo en una aplicación de calendario\n"
+               "  pdf     las hojas del mes para imprimir: una página A4 por cada mes que toca\n"
+               "          el intervalo, con sus días (una fila por día: color, celebración y\n"
+               "          rango, línea del calendario, memorias libres, salterio, tomo y\n"
+               "          precepto) y la leyenda de las abreviaturas\n"
                "\n"
                "Opciones:\n"
                "%2"
@@ -267,6 +274,7 @@ struct Request {
     bool table = false; // a range: --desde and --hasta
     bool today = false; // no date given: today
     dayexport::Format format = dayexport::Format::Tsv;
+    bool pdf = false; // the month sheets rather than `format`
     std::optional<QString> salida;
     std::optional<QString> propio;
 };
@@ -321,11 +329,12 @@ Request parseArguments(const QStringList& arguments, const Options& options) {
                              .arg(dates.at(1))};
     if (const std::optional<QString> formato = singleValue(parser, options.formato)) {
         const std::optional<dayexport::Format> format = dayexport::formatNamed(*formato);
-        if (!format)
+        request.pdf = *formato == QLatin1String("pdf");
+        if (!format && !request.pdf)
             throw UsageError{
-                QStringLiteral("El formato \"%1\" no existe: se escribe tsv, json o ics.")
+                QStringLiteral("El formato \"%1\" no existe: se escribe tsv, json, ics o pdf.")
                     .arg(*formato)};
-        request.format = *format;
+        request.format = format.value_or(dayexport::Format::Tsv);
     }
     request.propio = singleValue(parser, options.propio);
     if (request.propio && request.propio->isEmpty())
@@ -488,10 +497,56 @@ int checkData(const QString& ruta, const std::optional<QString>& propio) {
     return problems.isEmpty() ? 0 : kDataFault;
 }
 
+// The month sheets of the request's days as one PDF document.
+int writeSheets(const Request& request, const calendar::DayReadings& readings, const QString& ruta,
+                const dayview::ProperSchedule* proper) {
+    if (!qGuiApp) // an option spelt so that the arguments' first look missed it
+        return usageError(QStringLiteral("Escriba el formato como --formato pdf."));
+    Output out(request.salida);
+    try {
+        sheet::SheetOptions options;
+        options.dataFolder = sheet::editedDataName(ruta);
+        options.printed = QDate::currentDate();
+        if (proper)
+            options.properCalendar = proper::displayName(*request.propio);
+        out.write(sheet::pdfDocument(
+            sheet::monthPages(request.first, request.last, readings, proper), options));
+    } catch (const DataFault& fault) {
+        out.abandon();
+        writeMessage(fault.message());
+        return kDataFault;
+    }
+    if (!out.finish()) {
+        writeMessage(out.failure());
+        return kDataFault;
+    }
+    return 0;
+}
+
+// Whether the arguments ask for the PDF sheets, read before any Qt application exists: only
+// they need Qt Gui (fonts and painting), which the other formats never start.
+bool asksForPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--formato=pdf" ||
+            (argument == "--formato" && i + 1 < argc && QByteArray(argv[i + 1]) == "pdf"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const bool pdf = asksForPdf(argc, argv);
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    // The sheets are drawn without a display.
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    const std::unique_ptr<QCoreApplication> app =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     const console::Utf8Output utf8; // what it prints is UTF-8
     installQtSpanish();             // the parser's own messages
 
@@ -537,7 +592,8 @@ int main(int argc, char* argv[]) {
     }
 
 #ifdef Q_OS_WIN
-    if (request.format == dayexport::Format::Ics && !request.salida) // its CR LF as they are
+    // The CR LF of iCalendar and the bytes of a PDF as they are.
+    if ((request.format == dayexport::Format::Ics || request.pdf) && !request.salida)
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const calendar::MemorySource source(ruta);
@@ -564,6 +620,8 @@ int main(int argc, char* argv[]) {
     }
     // The source never changes while the days run: each reading is made once.
     const calendar::DayReadings readings(source, true);
+    if (request.pdf)
+        return writeSheets(request, readings, ruta, schedule ? &*schedule : nullptr);
     Output out(request.salida);
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
     // The days are gathered into blocks of some 64 KiB, each written at once.

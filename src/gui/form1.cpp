@@ -112,6 +112,7 @@ Form1::Form1(const Clock& clock, QString ruta, Prompter& prompter, QWidget* pare
         label->setTextFormat(Qt::PlainText);
     wireControls();
     makeAccessible();
+    wireSheetActions();
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, &Form1::clockTick);

@@ -31,7 +31,12 @@ class Clock;
 class Prompter;
 class QLineEdit;
 class QPlainTextEdit;
+class QAction;
+class QFileDialog;
 class QFileSystemWatcher;
+class QMenu;
+class QPrintPreviewDialog;
+class QUrl;
 class QPushButton;
 
 // The fonts the window names, mapped to those of this system. Process-wide: main() calls it
@@ -134,6 +139,31 @@ public:
     void Label19_MouseUp();
     void Text2_Click();
 
+    // --- The month on paper (form1_menu.cpp) ------------------------------------------------
+    enum class SheetSpan { Month, Year };
+    // The window's context menu, made anew each time it opens, its owner `parent`: print the
+    // month shown and save it, or its year, as a PDF. Its entries are the window's actions, so
+    // their shortcuts work with the menu closed.
+    QMenu* buildContextMenu(QWidget* parent);
+    // The first day of the month shown: the one leafed to, in the year of the day shown.
+    QDate sheetMonth() const;
+    // Ctrl+P: the print preview of the month's sheet, open (it prints from there).
+    QPrintPreviewDialog* printMonth();
+    // Ctrl+S, Ctrl+Mayús+S: the save dialog, open, proposing "Calendario litúrgico 2026-12.pdf"
+    // or "Calendario litúrgico 2026.pdf" in the documents folder; the file it is given is
+    // written with writeSheet.
+    QFileDialog* saveSheet(SheetSpan span);
+    // The proposed file of a span, with its folder.
+    QString proposedSheetFile(SheetSpan span) const;
+    // Writes the sheet to `path`, whole or not at all, then opens it with openDocument; the
+    // fault the user was told, or "".
+    QString writeSheet(SheetSpan span, const QString& path);
+    // Opens a written sheet: the desktop's PDF viewer unless a test sets its own.
+    std::function<void(const QUrl&)> openDocument;
+    QAction* printAction = nullptr;     // "Imprimir el mes…"
+    QAction* saveMonthAction = nullptr; // "Guardar el mes en PDF…"
+    QAction* saveYearAction = nullptr;  // "Guardar el año en PDF…"
+
     // The width of a text in the font Label14 is drawn in, in twips.
     double textWidthTwips(const QString& text) const;
 
@@ -143,7 +173,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override; // form1_proper.cpp
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class Form1TestSeam; // the widget tests' access to state no control sets
@@ -170,7 +200,9 @@ private:
     // user starts; the clock's run at midnight and the retry after a fault leave the focus in a
     // text box.
     void runDayView(const QDate& today, const calendar::CalendarSource& files);
-    void readProperCalendar(); // form1_proper.cpp
+    void readProperCalendar();       // form1_proper.cpp
+    void addProperMenu(QMenu* menu); // the "Calendario propio" submenu of the window's menu
+    QString properName() const;      // the proper calendar followed, for the month sheet
     void automaticRun(const QDate& today);
     void watchDataFiles();
     void showDay();
@@ -200,6 +232,7 @@ private:
     // Where the notes are that an earlier run had to leave in recovery copies, once.
     QStringList recoveredNotesMessages();
     void wireReturnFromForm2();
+    void wireSheetActions();
 
     // --- Step buttons and text search (navigation/, search/) ---------------------------------
     using Step = StepState::Shown (StepState::*)();

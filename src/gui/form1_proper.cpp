@@ -5,7 +5,6 @@
 #include "proper/proper_calendar.h"
 
 #include <QActionGroup>
-#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -48,11 +47,7 @@ void fillProperMenu(QMenu* menu, const QString& current, QWidget* parent,
             action->setToolTip(action->text());
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent* event) {
-    // The window's own menu, shown without a loop of its own.
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setAccessibleName(QStringLiteral("Menú de la ventana"));
+void Form1::addProperMenu(QMenu* menu) {
     QMenu* propio = menu->addMenu(QStringLiteral("Calendario propio"));
     propio->setAccessibleName(QStringLiteral("Calendario propio"));
     fillProperMenu(propio, properChoice_, this, [this](const QString& choice) {
@@ -61,7 +56,10 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
         properChoice_ = choice;
         Form_Activate();
     });
-    menu->popup(event->globalPos());
+}
+
+QString Form1::properName() const {
+    return proper_ ? proper::displayName(properChoice_) : QString();
 }
 
 void Form1::readProperCalendar() {

@@ -134,12 +134,22 @@ QColor FormLabel::textColor() const {
     return palette().color(QPalette::WindowText);
 }
 
+// Only the left button presses: the right one opens the window's menu and never steps or
+// toggles.
 void FormLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Q_EMIT mouseDown();
 }
 
 void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Q_EMIT mouseUp();
     const bool second = std::exchange(doubleClick_, false);
@@ -148,6 +158,10 @@ void FormLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FormLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
     // Not a press: the first click of the pair has done what a click does.
     event->accept();
     doubleClick_ = true;

@@ -171,6 +171,10 @@ QString rankName(Rank rank) {
     return {};
 }
 
+bool isDayOfTime(int file) {
+    return file >= 1 && file <= 26 && file != 19 && !movableRow(file);
+}
+
 std::optional<int> moveFileOf(int month, int day) {
     for (const MovableRow& row : kMovable) {
         if (row.file >= 22 && row.homeMonth == month && row.homeDay == day)

@@ -80,6 +80,10 @@ Ordo ordoOf(const OrdoDay& day);
 // meets a higher day (22 San José .. 26 Saints Peter and Paul); none for other days.
 std::optional<int> moveFileOf(int month, int day);
 
+// Whether movable file `file` holds a day of the Proper of Time (files 3, 4, 7, 9, 10 and 11):
+// the Ordo keeps that day under its own name, so the file's line names the day kept.
+bool isDayOfTime(int file);
+
 // Captions of the fields as the exports and tooltips write them: "sí" or "no"; "I" .. "IV".
 QString yesNo(bool value);
 QString tomoCaption(int tomo);

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void controlCharactersStayInTheirCell();
     void eachFormatToStandardOutputAndFile_data();
     void eachFormatToStandardOutputAndFile();
+    void pdfToFileAndStandardOutput();
 };
 
 void TestOrvantelDia::badArgumentsExitWith2_data() {
@@ -530,6 +532,36 @@ void TestOrvantelDia::eachFormatToStandardOutputAndFile() {
     static const QRegularExpression stamp(QStringLiteral("DTSTAMP:\\d{8}T\\d{6}Z"));
     QCOMPARE(QString::fromUtf8(written.readAll()).replace(stamp, "DTSTAMP"),
              QString(outcome.out).replace(stamp, "DTSTAMP"));
+}
+
+// The sheets of two months to the standard output and to a file: the same two pages of text.
+void TestOrvantelDia::pdfToFileAndStandardOutput() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    DataFixture data;
+    QStringList args = holyWeek(data, QStringLiteral("pdf"));
+    args.replaceInStrings(QStringLiteral("2009-04-04"), QStringLiteral("2009-03-30"));
+    QCOMPARE(runDia(args, {}, data.path("a.pdf")).exitCode, 0);
+    QCOMPARE(runDia(args + QStringList{"--salida", data.path("b.pdf")}).exitCode, 0);
+    QProcess a, b;
+    a.start("pdftotext", {data.path("a.pdf"), "-"}),
+        b.start("pdftotext", {data.path("b.pdf"), "-"});
+    QVERIFY(a.waitForFinished() && b.waitForFinished());
+    const QString text = QString::fromUtf8(a.readAllStandardOutput());
+    QCOMPARE(text, QString::fromUtf8(b.readAllStandardOutput()));
+    QVERIFY(text.count(QChar(u'\f')) == 2 && text.contains(QStringLiteral("Lunes Santo")));
+
+    // Over a proper calendar: its celebration kept, its name in the header.
+    data.writeLines(QStringLiteral("propio-prueba.txt"), {"31-mar So b San Prueba"});
+    const QStringList proper = {"--propio", data.path("propio-prueba.txt"), "--salida",
+                                data.path("c.pdf")};
+    QCOMPARE(runDia(args + proper).exitCode, 0);
+    QProcess c;
+    c.start("pdftotext", {data.path("c.pdf"), "-"});
+    QVERIFY(c.waitForFinished());
+    const QString withProper = QString::fromUtf8(c.readAllStandardOutput()).simplified();
+    QVERIFY(withProper.contains(QStringLiteral("San Prueba")) &&
+            withProper.contains(QStringLiteral("propio-prueba")));
 }
 
 QTEST_GUILESS_MAIN(TestOrvantelDia)
