@@ -480,13 +480,9 @@ int usageError(const QString& message) {
 // calendar outside the folder (`propio`, a path) is checked too.
 int checkData(const QString& ruta, const std::optional<QString>& propio) {
     QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
-    if (propio) {
-        const QString path = proper::properPath(*propio, datadir::withSeparator(ruta));
-        if (QFileInfo(path).absolutePath() !=
-                QFileInfo(datadir::withSeparator(ruta)).absolutePath() ||
-            !QFileInfo(path).fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix)))
-            problems += datacheck::checkProperFile(path);
-    }
+    if (propio)
+        problems += datacheck::checkChosenProper(
+            ruta, proper::properPath(*propio, datadir::withSeparator(ruta)));
     Output out(std::nullopt);
     for (const datacheck::Problem& problem : problems)
         out.write((datacheck::problemLine(problem) + QLatin1Char('\n')).toUtf8());

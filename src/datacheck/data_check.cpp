@@ -3,6 +3,7 @@
 #include "calendar_data/calendar_files.h"
 #include "datacheck/check_parts.h"
 #include "liturgical_time/liturgical_colour.h"
+#include "platform/data_dir.h"
 #include "platform/data_fault.h"
 #include "platform/text_file.h"
 #include "proper/proper_calendar.h"
@@ -344,6 +345,14 @@ QList<Problem> checkProperFile(const QString& path) {
     if (const auto lines = readChecked(path, name, out))
         checkProperLines(*lines, name, out);
     return out;
+}
+
+QList<Problem> checkChosenProper(const QString& ruta, const QString& path) {
+    const QFileInfo file(path);
+    const bool inFolder =
+        file.absolutePath() == QFileInfo(datadir::withSeparator(ruta)).absolutePath() &&
+        file.fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix));
+    return inFolder ? QList<Problem>() : checkProperFile(path);
 }
 
 QString problemLine(const Problem& problem) {

@@ -34,6 +34,10 @@ QList<Problem> checkDataDirectory(const QString& ruta);
 // The problems of a proper calendar file kept outside the data directory (the user's own),
 // named by its path.
 QList<Problem> checkProperFile(const QString& path);
+// The problems of the proper calendar file `path` chosen over the data in `ruta` that
+// checkDataDirectory(ruta) does not name already: none for a "propio-*.txt" of that folder,
+// those of checkProperFile() for any other file.
+QList<Problem> checkChosenProper(const QString& ruta, const QString& path);
 
 // "c5.txt:11: texto", or "c5.txt: texto" for a problem of the whole file; a warning reads
 // "cal.txt:102: aviso: texto".

@@ -306,16 +306,12 @@ void Form1::checkDataInBackground() {
     const QPointer<Form1> self(this);
     // The check reads the "propio-*.txt" of the data directory; the user's own file under
     // another name, or kept elsewhere, is checked with it.
-    const QString properFile = proper::properPath(properChoice_, Ruta);
-    const QFileInfo properInfo(properFile);
-    const bool outside =
-        !properChoice_.isEmpty() &&
-        (properInfo.absolutePath() != QFileInfo(Ruta + QLatin1Char('.')).absolutePath() ||
-         !properInfo.fileName().startsWith(QString::fromUtf16(proper::kShippedPrefix)));
-    QThreadPool::globalInstance()->start([self, ruta = Ruta, outside, properFile] {
+    const QString properFile =
+        properChoice_.isEmpty() ? QString() : proper::properPath(properChoice_, Ruta);
+    QThreadPool::globalInstance()->start([self, ruta = Ruta, properFile] {
         QList<datacheck::Problem> problems = datacheck::checkDataDirectory(ruta);
-        if (outside)
-            problems += datacheck::checkProperFile(properFile);
+        if (!properFile.isEmpty())
+            problems += datacheck::checkChosenProper(ruta, properFile);
         QMetaObject::invokeMethod(
             qApp,
             [self, problems = std::move(problems)] {

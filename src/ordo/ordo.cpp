@@ -68,7 +68,7 @@ struct Candidate {
     bool credo;
     bool precept = false;
     bool fromLine = false;
-    bool prevailsAmongMemorials = false; // a Marian movable memorial, a proper memorial
+    bool prevailsAmongMemorials = false; // a Marian movable memorial
     const ProperCelebration* proper = nullptr;
 };
 
@@ -282,13 +282,13 @@ Ordo ordoOf(const OrdoDay& day) {
                 obligatory.append(m);
         }
         // A proper memorial first, then a Marian movable one.
-        auto marian = std::find_if(obligatory.begin(), obligatory.end(),
-                                   [](const Candidate* m) { return m->proper != nullptr; });
-        if (marian == obligatory.end())
-            marian = std::find_if(obligatory.begin(), obligatory.end(),
-                                  [](const Candidate* m) { return m->prevailsAmongMemorials; });
-        if (marian != obligatory.end()) {
-            kept = *marian;
+        auto prevailing = std::find_if(obligatory.begin(), obligatory.end(),
+                                       [](const Candidate* m) { return m->proper != nullptr; });
+        if (prevailing == obligatory.end())
+            prevailing = std::find_if(obligatory.begin(), obligatory.end(),
+                                      [](const Candidate* m) { return m->prevailsAmongMemorials; });
+        if (prevailing != obligatory.end()) {
+            kept = *prevailing;
         } else if (obligatory.size() == 1) {
             kept = obligatory.front();
         } else {
