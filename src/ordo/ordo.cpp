@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <mutex>
 
 namespace ordo {
 
@@ -134,15 +135,25 @@ int tomoOf(Season season, std::optional<int> week) {
 }
 
 // The day line as written, remembered: a range of days meets each line once a year. One memory
-// per thread, emptied when it grows past any calendar's size.
-const WrittenLine& writtenLineOf(const QString& text) {
-    thread_local QHash<QString, WrittenLine> read;
+// for every thread that runs days (the window's, the background check's, orvantel-dia's runs),
+// under a lock, emptied when it grows past any calendar's size. Not a thread_local memory: the
+// MinGW runtime frees a thread's thread_local storage before it runs the destructors of what it
+// holds, so a thread that had used one crashed as it ended.
+WrittenLine writtenLineOf(const QString& text) {
+    static std::mutex lock;
+    static QHash<QString, WrittenLine> read;
     constexpr qsizetype kRemembered = 4096;
-    if (const auto it = read.constFind(text); it != read.constEnd())
-        return *it;
+    {
+        const std::lock_guard guard(lock);
+        if (const auto it = read.constFind(text); it != read.constEnd())
+            return *it;
+    }
+    WrittenLine parsed = parseDayLine(text);
+    const std::lock_guard guard(lock);
     if (read.size() >= kRemembered)
         read.clear();
-    return *read.insert(text, parseDayLine(text));
+    read.insert(text, parsed);
+    return parsed;
 }
 
 } // namespace
@@ -210,7 +221,7 @@ Ordo ordoOf(const OrdoDay& day) {
     candidates.append({time.name, timeRubrics.precedence, timeRubrics.rank, timeRubrics.gloria,
                        timeRubrics.credo});
 
-    const WrittenLine& line = writtenLineOf(day.dayLine);
+    const WrittenLine line = writtenLineOf(day.dayLine);
     // The day line names the movable celebration itself on its fixed day (1 January, Christmas,
     // the Immaculate Conception kept on its Sunday): one celebration, with the line's precept.
     const bool lineIsMovable =

@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <array>
+#include <mutex>
 
 namespace ordo {
 
@@ -92,10 +93,19 @@ ProperOfTime properOfTime(const OrdoDay& day) {
         quint32(day.week ? *day.week + 1 : 0) << 7 |
         (dated ? quint32(day.date.month()) << 14 | quint32(day.date.day()) << 18 : 0) |
         quint32(day.numMovil == kAshWednesday) << 23 | quint32(day.numMovil == kHolyThursday) << 24;
-    thread_local QHash<quint32, ProperOfTime> made;
-    if (const auto it = made.constFind(key); it != made.constEnd())
-        return *it;
-    return *made.insert(key, makeProperOfTime(day));
+    // One memory for every thread, under a lock (not thread_local: see writtenLineOf in
+    // ordo.cpp); a few hundred kinds of day at most.
+    static std::mutex lock;
+    static QHash<quint32, ProperOfTime> made;
+    {
+        const std::lock_guard guard(lock);
+        if (const auto it = made.constFind(key); it != made.constEnd())
+            return *it;
+    }
+    ProperOfTime madeNow = makeProperOfTime(day);
+    const std::lock_guard guard(lock);
+    made.insert(key, madeNow);
+    return madeNow;
 }
 
 ProperOfTime makeProperOfTime(const OrdoDay& day) {
