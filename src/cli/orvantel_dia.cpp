@@ -16,14 +16,15 @@
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "proper/proper_calendar.h"
-#include "sheet/month_sheet.h"
+
+#include "pdf_sheets.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QPluginLoader>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -493,30 +494,50 @@ int checkData(const QString& ruta, const std::optional<QString>& propio) {
     return problems.isEmpty() ? 0 : kDataFault;
 }
 
-// The month sheets of the request's days as one PDF document.
+// The month sheets of the request's days as one PDF document, drawn by `sheets`.
 int writeSheets(const Request& request, const calendar::DayReadings& readings, const QString& ruta,
-                const dayview::ProperSchedule* proper) {
-    if (!qGuiApp) // an option spelt so that the arguments' first look missed it
+                const dayview::ProperSchedule* proper, const pdfsheets::PdfSheets* sheets) {
+    if (!sheets) // an option spelt so that the arguments' first look missed it
         return usageError(QStringLiteral("Escriba el formato como --formato pdf."));
-    Output out(request.salida);
-    try {
-        sheet::SheetOptions options;
-        options.dataFolder = sheet::editedDataName(ruta);
-        options.printed = QDate::currentDate();
-        if (proper)
-            options.properCalendar = proper::displayName(*request.propio);
-        out.write(sheet::pdfDocument(
-            sheet::monthPages(request.first, request.last, readings, proper), options));
-    } catch (const DataFault& fault) {
-        out.abandon();
-        writeMessage(fault.message());
+    pdfsheets::SheetJob job;
+    job.first = request.first;
+    job.last = request.last;
+    job.readings = &readings;
+    job.proper = proper;
+    if (proper)
+        job.properName = proper::displayName(*request.propio);
+    job.ruta = ruta;
+    job.printed = QDate::currentDate();
+    QString fault;
+    const QByteArray document = sheets->document(job, fault);
+    if (!fault.isEmpty()) {
+        writeMessage(fault);
         return kDataFault;
     }
+    Output out(request.salida);
+    out.write(document);
     if (!out.finish()) {
         writeMessage(out.failure());
         return kDataFault;
     }
     return 0;
+}
+
+// The plugin that draws the sheets, from beside orvantel-dia (the build tree, Windows) or from
+// its installed folder; null, with `fault` saying why, when neither holds a plugin that loads.
+const pdfsheets::PdfSheets* loadSheets(QString& fault) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("orvantel-dia-pdf");
+    for (const QString& dir : {folder, folder + QStringLiteral("/" ORVANTEL_PDF_PLUGIN_DIR)}) {
+        QPluginLoader loader(dir + QLatin1Char('/') + name);
+        if (auto* sheets = qobject_cast<pdfsheets::PdfSheets*>(loader.instance()))
+            return sheets; // stays loaded until the process ends
+        if (fault.isEmpty() || QFileInfo::exists(loader.fileName()))
+            fault = QStringLiteral("No se pueden escribir las hojas en PDF: falta el módulo %1 "
+                                   "junto a orvantel-dia o no se carga (%2).")
+                        .arg(name, loader.errorString());
+    }
+    return nullptr;
 }
 
 // Whether the arguments ask for the PDF sheets, read before any Qt application exists: only
@@ -540,11 +561,22 @@ int main(int argc, char* argv[]) {
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
-    const std::unique_ptr<QCoreApplication> app =
-        pdf ? std::make_unique<QGuiApplication>(argc, argv)
-            : std::make_unique<QCoreApplication>(argc, argv);
     const console::Utf8Output utf8; // what it prints is UTF-8
-    installQtSpanish();             // the parser's own messages
+    std::unique_ptr<QCoreApplication> app = std::make_unique<QCoreApplication>(argc, argv);
+    // Only the PDF sheets load Qt Gui, with their plugin, whose application then takes the
+    // place of the first one (which told where the plugin is).
+    const pdfsheets::PdfSheets* sheets = nullptr;
+    if (pdf) {
+        QString fault;
+        sheets = loadSheets(fault);
+        if (!sheets) {
+            writeMessage(fault);
+            return kDataFault;
+        }
+        app.reset();
+        app = sheets->application(argc, argv);
+    }
+    installQtSpanish(); // the parser's own messages
 
     const Options options;
     Request request;
@@ -617,7 +649,7 @@ int main(int argc, char* argv[]) {
     // The source never changes while the days run: each reading is made once.
     const calendar::DayReadings readings(source, true);
     if (request.pdf)
-        return writeSheets(request, readings, ruta, schedule ? &*schedule : nullptr);
+        return writeSheets(request, readings, ruta, schedule ? &*schedule : nullptr, sheets);
     Output out(request.salida);
     dayexport::DayDocument document(request.format, request.table, QDateTime::currentDateTimeUtc());
     // The days are gathered into blocks of some 64 KiB, each written at once.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -562,6 +563,19 @@ void TestOrvantelDia::pdfToFileAndStandardOutput() {
     const QString withProper = QString::fromUtf8(c.readAllStandardOutput()).simplified();
     QVERIFY(withProper.contains(QStringLiteral("San Prueba")) &&
             withProper.contains(QStringLiteral("propio-prueba")));
+
+#ifdef Q_OS_UNIX
+    // Without its plugin beside it or installed, orvantel-dia says so and writes nothing.
+    QVERIFY(QDir().mkpath(data.path("solo")));
+    const QString alone = data.path("solo/orvantel-dia");
+    QVERIFY(QFile::copy(QStringLiteral(ORVANTEL_DIA), alone));
+    QProcess missing;
+    missing.start(alone, args + QStringList{"--salida", data.path("d.pdf")});
+    QVERIFY(missing.waitForFinished(60000));
+    QCOMPARE(missing.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(missing.readAllStandardError()).contains("orvantel-dia-pdf"));
+    QVERIFY(!QFileInfo::exists(data.path("d.pdf")));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestOrvantelDia)
