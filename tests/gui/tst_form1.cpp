@@ -3,6 +3,7 @@
 // the window keeps running, and the new run when the date changes at midnight.
 
 #include "gui/qt_prompter.h"
+#include "platform/termination.h"
 #include "support/main_window_fixture.h"
 
 #include <QApplication>
@@ -501,5 +502,18 @@ void TstForm1::bannerDragsTheWindow() {
     QCOMPARE(w.form.pos(), start + QPoint(40, 30));
 }
 
-QTEST_MAIN(TstForm1)
+// QTEST_MAIN's steps, then the end the program makes (termination::endProcess): under wine this
+// test, with every function passed, hung in the unloading of the C++ runtime's library at exit,
+// as the program's own exit had.
+int main(int argc, char* argv[]) {
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+        TstForm1 test;
+        QTEST_SET_MAIN_SOURCE_PATH
+        status = QTest::qExec(&test, argc, argv);
+    }
+    return termination::endProcess(status);
+}
 #include "tst_form1.moc"
