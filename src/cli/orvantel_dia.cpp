@@ -13,6 +13,7 @@
 #include "platform/console.h"
 #include "platform/data_dir.h"
 #include "platform/data_fault.h"
+#include "platform/termination.h"
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "proper/proper_calendar.h"
@@ -552,9 +553,7 @@ bool asksForPdf(int argc, char* argv[]) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     const bool pdf = asksForPdf(argc, argv);
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
     // The sheets are drawn without a display.
@@ -682,4 +681,12 @@ int main(int argc, char* argv[]) {
         return kDataFault;
     }
     return 0;
+}
+
+} // namespace
+
+// The process ends as the window's does (termination::endProcess): under wine its exit had been
+// seen to hang in the unloading of the C++ runtime's library.
+int main(int argc, char* argv[]) {
+    return termination::endProcess(run(argc, argv));
 }
