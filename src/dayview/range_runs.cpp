@@ -1,5 +1,7 @@
 #include "dayview/range_runs.h"
 
+#include <QThread>
+
 #include <utility>
 
 namespace dayview {
@@ -13,7 +15,10 @@ constexpr qsizetype kBatchesAhead = 4;
 
 RangeRuns::RangeRuns(const calendar::DayReadings& readings, QDate first, QDate last,
                      const ProperSchedule* proper)
-    : thread_([this, &readings, first, last, proper] { run(readings, first, last, proper); }) {}
+    : thread_(QThread::create(
+          [this, &readings, first, last, proper] { run(readings, first, last, proper); })) {
+    thread_->start();
+}
 
 RangeRuns::~RangeRuns() {
     {
@@ -21,7 +26,7 @@ RangeRuns::~RangeRuns() {
         stop_ = true;
     }
     changed_.notify_all();
-    thread_.join();
+    thread_->wait();
 }
 
 void RangeRuns::run(const calendar::DayReadings& readings, QDate first, QDate last,

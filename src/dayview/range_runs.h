@@ -11,8 +11,10 @@
 
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
-#include <thread>
+
+class QThread;
 
 namespace dayview {
 
@@ -47,7 +49,9 @@ private:
     bool stop_ = false;            // the caller wants no more days
     std::exception_ptr stopped_;   // what stopped the runs, if anything did
     QDate stoppedAt_;
-    std::thread thread_; // last: started once everything above is made
+    // Last: started once everything above is made. A QThread rather than a std::thread: under
+    // MinGW a thread that Qt did not start crashed as it ended, in Qt's own per-thread data.
+    std::unique_ptr<QThread> thread_;
 };
 
 } // namespace dayview
