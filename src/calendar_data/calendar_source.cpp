@@ -81,10 +81,14 @@ bool DiskSource::exists(const QString& path) const {
 }
 
 const textfile::LoadedFile& MemorySource::file(const QString& path) const {
+    if (last_ && path == lastPath_)
+        return *last_;
     auto loaded = files_.constFind(path);
     if (loaded == files_.constEnd())
         loaded = files_.emplace(path, path);
-    return *loaded;
+    lastPath_ = path;
+    last_ = &*loaded;
+    return *last_;
 }
 
 QStringList MemorySource::readAllLines(const QString& path) const {

@@ -89,6 +89,10 @@ private:
     mutable std::shared_ptr<const CalTable> calTable_;
     mutable QHash<QString, bool> exists_;
     mutable QHash<QString, textfile::LoadedFile> files_;
+    // The file asked for last, found again without hashing its path: a day's run asks for the
+    // same few files over and over. Set anew at every insertion, which may move the files.
+    mutable QString lastPath_;
+    mutable const textfile::LoadedFile* last_ = nullptr;
 };
 
 } // namespace calendar

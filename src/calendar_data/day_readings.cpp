@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <variant>
 
 namespace calendar {
@@ -29,25 +31,30 @@ T remembered(QHash<Key, Reading<T>>& memory, const Key& key, Read read) {
     return std::get<T>(*found);
 }
 
-// A movable file's lines as far as the years asked for reach: each text with the first line
-// that holds it.
+// A movable file as far as the years asked for have read it: its name line, and how many of
+// its lines are in MovableTexts.
 struct MovableFile {
-    QHash<QString, int> firstLine;
-    int indexed = 0; // lines 1 .. indexed are in firstLine
+    QString name;
+    int indexed = 0;
 };
 
-// The movable celebrations of one year, as movableOfDay() reads them for every key at once:
-// every text that files c1, c2, ... hold up to the year's line, with the highest file that
-// holds it and its name; or what ends the files' reading for every key of the year, a fault or
-// the first of c1..c20 too short for it.
+// Every text of the movable files read so far, with each file that holds it and the first line
+// of that file that does (a file once). A text is one file's in all but odd data.
+using MovableTexts = QHash<QString, QList<std::pair<int, int>>>;
+
+// What ends or limits the movable files' reading for every key of one year: a fault, or the
+// first of c1..c20 too short for it; and how many files, from c1 on, were read for the year.
 struct MovableYear {
     int nAnio = -1;
-    QHash<QString, std::pair<int, QString>> holders;
+    int filesRead = 0;
     std::optional<DataFault> fault;
     QString lacking;
 };
 
-MovableYear readMovableYear(const CalendarSource& data, int nAnio, QList<MovableFile>& files) {
+// Reads the files for year nAnio, indexing the lines of each that the year reaches and no
+// earlier year had: each line of a file is indexed once over a range of years.
+MovableYear readMovableYear(const CalendarSource& data, int nAnio, QList<MovableFile>& files,
+                            MovableTexts& texts) {
     MovableYear year;
     year.nAnio = nAnio;
     const int count = nAnio + 2;
@@ -67,15 +74,15 @@ MovableYear readMovableYear(const CalendarSource& data, int nAnio, QList<Movable
         if (files.size() < n)
             files.resize(n);
         MovableFile& file = files[n - 1];
+        if (file.indexed == 0)
+            file.name = data.readLine(path, 1);
         for (; file.indexed < count; ++file.indexed) {
-            const QString line = data.readLine(path, file.indexed + 1);
-            if (!file.firstLine.contains(line))
-                file.firstLine.insert(line, file.indexed + 1);
+            QList<std::pair<int, int>>& holders = texts[data.readLine(path, file.indexed + 1)];
+            if (std::none_of(holders.cbegin(), holders.cend(),
+                             [n](const auto& holder) { return holder.first == n; }))
+                holders.append({n, file.indexed + 1});
         }
-        const QString name = data.readLine(path, 1);
-        for (auto line = file.firstLine.cbegin(); line != file.firstLine.cend(); ++line)
-            if (line.value() <= count)
-                year.holders.insert(line.key(), {n, name});
+        year.filesRead = n;
     }
     return year;
 }
@@ -101,8 +108,12 @@ quint64 dateKey(int number, int nAnio, int year) {
 struct DayReadings::Memory {
     QHash<quint64, Reading<QList<QDate>>> dateRows;
     QList<MovableFile> movableFiles; // c1, c2, ...
+    MovableTexts movableTexts;       // their lines indexed so far
     MovableYear movableYear;         // the last year asked for: a range asks year after year
     QHash<Texts, Reading<QString>> lines;
+    // The line read last: a range asks for the same line of "c19.txt" day after day.
+    std::optional<Texts> lastLine;
+    Reading<QString> lastReading;
     QHash<int, Reading<std::optional<YearRange>>> covered;
 };
 
@@ -130,14 +141,20 @@ MovableOfDay DayReadings::movableOfDay(const QString& key, int nAnio) const {
         return calendar::movableOfDay(data_, key, nAnio);
     MovableYear* year = &memory_->movableYear;
     if (year->nAnio != nAnio)
-        *year = readMovableYear(data_, nAnio, memory_->movableFiles);
+        *year = readMovableYear(data_, nAnio, memory_->movableFiles, memory_->movableTexts);
     if (year->fault)
         throw *year->fault;
     MovableOfDay found;
     found.lacking = year->lacking;
-    if (const auto holder = year->holders.constFind(key); holder != year->holders.constEnd()) {
-        found.number = holder->first;
-        found.name = holder->second;
+    // The highest of the files read for the year that holds the key by the year's line.
+    const auto holders = memory_->movableTexts.constFind(key);
+    if (holders == memory_->movableTexts.constEnd())
+        return found;
+    for (const auto& [n, firstLine] : *holders) {
+        if (n <= year->filesRead && firstLine <= nAnio + 2 && n > found.number.value_or(0)) {
+            found.number = n;
+            found.name = memory_->movableFiles.at(n - 1).name;
+        }
     }
     return found;
 }
@@ -151,8 +168,19 @@ std::optional<YearRange> DayReadings::coveredYears(const CalTable& cal) const {
 QString DayReadings::readLine(const QString& path, int line) const {
     if (!memory_)
         return data_.readLine(path, line);
-    return remembered(memory_->lines, Texts{path, {}, line},
-                      [&] { return data_.readLine(path, line); });
+    Memory& memory = *memory_;
+    if (!memory.lastLine || memory.lastLine->number != line || memory.lastLine->first != path) {
+        memory.lastLine = Texts{path, {}, line};
+        try {
+            memory.lastReading = remembered(memory.lines, *memory.lastLine,
+                                            [&] { return data_.readLine(path, line); });
+        } catch (const DataFault& fault) {
+            memory.lastReading = fault;
+        }
+    }
+    if (const DataFault* fault = std::get_if<DataFault>(&memory.lastReading))
+        throw *fault;
+    return std::get<QString>(memory.lastReading);
 }
 
 } // namespace calendar

@@ -41,10 +41,13 @@ const SeasonRow& seasonRow(int s) {
 }
 
 bool rowMatches(int s, const SeasonBounds& bounds, const QDate& today) {
+    // As QDate::daysTo, 0 from or to an invalid date; on the Julian days, for every day of a
+    // range tests the eight rows.
+    const auto daysTo = [](const QDate& from, const QDate& to) -> qint64 {
+        return from.isValid() && to.isValid() ? to.toJulianDay() - from.toJulianDay() : 0;
+    };
     const SeasonRow& row = seasonRow(s);
-    const qint64 a = bounds.desde[s].daysTo(today);
-    const qint64 b = today.daysTo(bounds.hasta[s]);
-    return a > row.minA && b >= row.minB;
+    return daysTo(bounds.desde[s], today) > row.minA && daysTo(today, bounds.hasta[s]) >= row.minB;
 }
 
 int sundaysCrossed(const QDate& from, const QDate& to) {

@@ -115,6 +115,11 @@ void TstMemorySource::sameLinesAndFaults_data() {
     QTest::newRow("a folder in its place") << "c2.txt" << QByteArray("DIR");
     QTest::newRow("too large") << "c9.txt" << QByteArray(5 * 1024 * 1024, 'x');
     QTest::newRow("empty cal.txt") << "cal.txt" << QByteArray("");
+    // Easter's key of 2010 on 2009's line of a file after c20, and 2009's on 2010's: the
+    // highest file holding the key by the year's line gives the day its celebration.
+    QTest::newRow("c21 holds keys of c5 on other years' lines")
+        << "c21.txt"
+        << "Otra\r\n" + crlfLines(9, "x") + "10-04-abr\r\n09-12-abr\r\n" + crlfLines(6, "y");
     QTest::newRow("tab and undefined bytes in a day line")
         << "04.txt" << crlfLines(4, "Dia ") + "Dia\t5 \x81\x8d -B\r\n" + crlfLines(26, "Dia ");
 }
@@ -172,22 +177,28 @@ void TstMemorySource::sameDaysAndFaults() {
     dayview::DayValue fromDisk;
     dayview::DayValue fromMemory;
     dayview::DayValue fromRemembered;
+    QList<QStringList> days;
+    const auto run = [](const QDate& date, const calendar::DayReadings& source,
+                        dayview::DayValue& value) {
+        dayview::DayValue next;
+        const Answer answer = answerOf([&] {
+            dayview::runDay(date, source, value, next);
+            return QStringList();
+        });
+        value = next;
+        return QStringList{answer.fault} + dayreport::fieldValues(value) +
+               QStringList{QString::number(value.numMovil.value_or(0))};
+    };
     for (QDate date(2009, 1, 1); date <= QDate(2010, 12, 31); date = date.addDays(1)) {
-        const auto run = [&](const calendar::DayReadings& source, dayview::DayValue& value) {
-            dayview::DayValue next;
-            const Answer answer = answerOf([&] {
-                dayview::runDay(date, source, value, next);
-                return QStringList();
-            });
-            value = next;
-            return QStringList{answer.fault} + dayreport::fieldValues(value) +
-                   QStringList{QString::number(value.numMovil.value_or(0))};
-        };
-        const QStringList onDisk = run(disk, fromDisk);
-        const QStringList inMemory = run(memory, fromMemory);
-        QCOMPARE(inMemory, onDisk);
-        QCOMPARE(run(remembered, fromRemembered), onDisk);
+        const QStringList onDisk = run(date, disk, fromDisk);
+        QCOMPARE(run(date, memory, fromMemory), onDisk);
+        QCOMPARE(run(date, remembered, fromRemembered), onDisk);
+        days.append(onDisk);
     }
+    // The same days again from readings that have already read the later years.
+    dayview::DayValue again;
+    for (QDate date(2009, 1, 1); date <= QDate(2010, 12, 31); date = date.addDays(1))
+        QCOMPARE(run(date, remembered, again), days.at(QDate(2009, 1, 1).daysTo(date)));
 }
 
 void TstMemorySource::readsEachFileOnce() {
