@@ -26,6 +26,8 @@ constexpr int kFirstYear = 2000;
 constexpr int kLastYear = 2099;
 // c1..c20 are always there; the files after them are read while present.
 constexpr int kMovableFiles = 20;
+// "c19.txt" holds the week of Ordinary Time that begins after Pentecost, not a date.
+constexpr int kWeekFile = 19;
 // "cal.txt" has its 31 day lines after a heading, and may go on with year lines.
 constexpr int kCalLines = 32;
 

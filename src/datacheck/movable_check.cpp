@@ -17,7 +17,6 @@ namespace datacheck {
 
 namespace {
 
-constexpr int kWeekFile = 19;
 // The Immaculate Heart yields to a solemnity on its day in some years.
 constexpr int kImmaculateHeart = 17;
 constexpr int kFirstWithoutCelebration = 21;
@@ -81,7 +80,7 @@ private:
 };
 
 QString MovableCheck::formName() const {
-    if (number_ == kWeekFile)
+    if (number_ == calendar::kWeekFile)
         return QStringLiteral("aa-nn (año y semana)");
     if (mayLackCelebration(number_))
         return QStringLiteral("aa-dd-mmm ni la de \"aa-sin celebración\"");
@@ -118,7 +117,7 @@ YearDate MovableCheck::yearLine(const QString& text, int line, int j) {
                       .arg(quoted(text), QString::number(year), QStringLiteral("20") + yy));
         return {};
     }
-    if (number_ == kWeekFile)
+    if (number_ == calendar::kWeekFile)
         return YearDate{{}, text, false, week(text, line)};
     if (mayLackCelebration(number_) && text == yearText(j) + kWithoutCelebration)
         return YearDate{{}, text, true};
@@ -166,7 +165,7 @@ QList<YearDate> checkMovable(int number, const QStringList& lines,
     MovableCheck check(number, out);
     // The name is what the window shows on the celebration's day (the heading of c19.txt is
     // never shown).
-    if (number != kWeekFile && !lines.isEmpty() && lines.first().trimmed().isEmpty())
+    if (number != calendar::kWeekFile && !lines.isEmpty() && lines.first().trimmed().isEmpty())
         check.warn(1, QStringLiteral("la primera línea, el nombre de la celebración, está vacía: "
                                      "el día en que cae no muestra su nombre."));
     QList<YearDate> dates(kYears);

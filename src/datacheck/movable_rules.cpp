@@ -20,7 +20,6 @@ namespace datacheck {
 namespace {
 
 constexpr int kEasterFile = 5;
-constexpr int kWeekFile = 19;
 // Christ the King is the Sunday of the 34th and last week of Ordinary Time.
 constexpr int kChristTheKingWeek = 34;
 constexpr int kPentecostFromEaster = 49;
@@ -321,9 +320,10 @@ void RuleCheck::moved(const MovedSolemnity& m, const YearDate& e, int j) {
 // that week N brings the Sunday between 20 and 26 November, Christ the King, to week N plus the
 // weeks from Pentecost to it.
 void RuleCheck::weekAfterPentecost(int j) {
-    if (kWeekFile >= dates_.size() || j >= dates_.at(kWeekFile).size() || !easter_.isValid())
+    if (calendar::kWeekFile >= dates_.size() || j >= dates_.at(calendar::kWeekFile).size() ||
+        !easter_.isValid())
         return;
-    const YearDate& e = dates_.at(kWeekFile).at(j);
+    const YearDate& e = dates_.at(calendar::kWeekFile).at(j);
     if (e.week == 0)
         return;
     const QDate pentecost = easter_.addDays(kPentecostFromEaster);
@@ -333,7 +333,7 @@ void RuleCheck::weekAfterPentecost(int j) {
     if (shown == kChristTheKingWeek)
         return;
     out_.append(Problem{
-        calendar::movableFile(QString(), kWeekFile), j + 2,
+        calendar::movableFile(QString(), calendar::kWeekFile), j + 2,
         QStringLiteral("con la semana %1 tras Pentecostés (%2), Cristo Rey (%3) queda en la "
                        "semana %4, y su semana es la %5: la línea debe ser \"%6-%7\".")
             .arg(e.week)

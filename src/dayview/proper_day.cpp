@@ -17,7 +17,7 @@ proper::ProperDay ProperSchedule::dayOf(const QDate& date,
         for (int n = 1; n <= calendar::kMovableFiles; ++n) {
             QDate anchor;
             try {
-                if (n != 19)
+                if (n != calendar::kWeekFile)
                     anchor = calendar::movableDate(data.source(), n, nAnio, date.year());
             } catch (const DataFault&) {
             }

@@ -16,7 +16,6 @@ constexpr int kHolyWeek = 4;
 constexpr int kAfterPentecost = 6;
 constexpr int kChristmasDecember = 8;
 constexpr int kPsalterWeeks = 4;
-constexpr int kPentecostWeekFile = 19;
 
 // The Julian day of the Sunday on or before `date`.
 qint64 sundayOnOrBefore(const QDate& date) {
@@ -55,7 +54,7 @@ int sundaysCrossed(const QDate& from, const QDate& to) {
 }
 
 int weekAfterPentecost(const calendar::DayReadings& data, int nAnio) {
-    const QString line = data.readLine(data.source().movablePath(kPentecostWeekFile), nAnio + 2);
+    const QString line = data.readLine(data.source().movablePath(calendar::kWeekFile), nAnio + 2);
     return textfile::numberValue(textfile::field(line, 4, 2));
 }
 
