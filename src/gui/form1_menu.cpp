@@ -146,7 +146,12 @@ QString Form1::proposedSheetFile(SheetSpan span) const {
                              ? QStringLiteral("Calendario litúrgico %1.pdf")
                                    .arg(month.toString(QStringLiteral("yyyy-MM")))
                              : QStringLiteral("Calendario litúrgico %1.pdf").arg(month.year());
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A new account may have no Documents folder yet; the dialog would then open in the working
+    // folder, wherever the program was started from.
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name);
 }
 
 QFileDialog* Form1::saveSheet(SheetSpan span) {
